@@ -1,0 +1,73 @@
+#include "link/BlockTransfer.h"
+
+#include "link/Commands.h"
+#include "link/DeviceLink.h"
+#include "link/LinkTexts.h"
+#include "link/Ticks.h"
+
+namespace {
+constexpr QByteArrayView kWriteRequest = "WRFL";
+constexpr QByteArrayView kActivateRequest = "WRACT";
+} // namespace
+
+bool BlockTransfer::CheckInstallerCode()
+{
+    ReplyFlags& flags = m_link.flags();
+    flags.codeAccepted = false;
+    flags.codeRejected = false;
+    m_link.SendCommand(command::kCodeCheck);
+    m_link.countdown().wait(ticks::kCodeCheck, [&] { return flags.codeAccepted || flags.codeRejected; });
+    if (flags.codeAccepted) {
+        m_failureText = text::codeCheckOk;
+        return true;
+    }
+    m_failureText = flags.codeRejected ? text::wrongInstallerCode : text::moduleNoAnswer;
+    return false;
+}
+
+bool BlockTransfer::readBlock(std::uint16_t address, BlockNumberCheck check)
+{
+    ReplyFlags& flags = m_link.flags();
+    flags.frameBad = false;
+    flags.frameGood = false;
+    m_link.serial().SendLine(readRequestLine(address));
+    m_link.countdown().wait(ticks::kBlockRead,
+                            [&] { return flags.codeRejected || flags.frameGood || flags.frameBad; });
+    if (!flags.frameGood)
+        return false;
+    return check == BlockNumberCheck::NotChecked
+        || m_link.frameBuffer()[frame::kAddressLow] == std::uint8_t(address & 0xFF);
+}
+
+bool BlockTransfer::writeBlock(const Frame& frame, WriteConfirmation confirmation)
+{
+    ReplyFlags& flags = m_link.flags();
+    SerialLink& serial = m_link.serial();
+    flags.frameBad = false;
+    flags.frameGood = false;
+    if (confirmation == WriteConfirmation::AcknowledgedOrFailed) {
+        flags.writeAcknowledged = false;
+        flags.writeFailed = false;
+    }
+    serial.SendLine(kWriteRequest);
+    for (std::uint8_t byte : frame)
+        serial.SendHexByte(byte);
+    // Cleared only now: an acknowledgement cannot come before the final CR.
+    bool& awaited = confirmation == WriteConfirmation::FirmwareConfirmed ? flags.firmwareConfirmed
+                                                                         : flags.writeAcknowledged;
+    awaited = false;
+    serial.SendCR();
+    m_link.countdown().wait(ticks::kBlockWrite, [&] {
+        return awaited || (confirmation == WriteConfirmation::AcknowledgedOrFailed && flags.writeFailed);
+    });
+    return awaited;
+}
+
+bool BlockTransfer::activate()
+{
+    ReplyFlags& flags = m_link.flags();
+    flags.crcConfirmed = false;
+    m_link.serial().SendLine(kActivateRequest);
+    m_link.countdown().wait(ticks::kActivation, [&] { return flags.crcConfirmed; });
+    return flags.crcConfirmed;
+}

@@ -1,0 +1,135 @@
+#include "link/SerialLink.h"
+
+#include "link/BlockFrame.h"
+#include "link/Cp1250.h"
+#include "link/MonitorLog.h"
+
+namespace {
+constexpr int kFirstComNumber = 1;
+constexpr int kLastComNumber = 96;
+const QString kComPrefix = QStringLiteral("COM");
+} // namespace
+
+QString normalisePortName(const QString& name)
+{
+    const QString trimmed = name.trimmed();
+    const bool comName = trimmed.startsWith(kComPrefix, Qt::CaseInsensitive);
+    if (!comName && !trimmed.isEmpty())
+        return trimmed;
+    bool ok = false;
+    const int number = (comName ? trimmed.mid(kComPrefix.size()) : trimmed).toInt(&ok);
+    const bool valid = ok && number >= kFirstComNumber && number <= kLastComNumber;
+    return kComPrefix + QString::number(valid ? number : kFirstComNumber);
+}
+
+SerialLink::SerialLink(MonitorLog& monitor, LineHandler handleLine, QObject* parent)
+    : QObject(parent)
+    , m_monitor(monitor)
+    , m_handleLine(std::move(handleLine))
+    , m_lines([this](const QByteArray& line) { deliverLine(line); })
+{
+    ComPort1.setPortName(normalisePortName(QString()));
+    connect(&ComPort1, &QSerialPort::readyRead, this, &SerialLink::ComPort1RxChar);
+}
+
+SerialLink::~SerialLink() = default;
+
+bool SerialLink::setPortName(const QString& name)
+{
+    const QString normalised = normalisePortName(name);
+    if (normalised == ComPort1.portName())
+        return true;
+    const bool wasOpen = isOpen();
+    close();
+    ComPort1.setPortName(normalised);
+    return wasOpen ? open() : true;
+}
+
+bool SerialLink::open()
+{
+    if (isOpen())
+        return true;
+    ComPort1.setBaudRate(kBaudRate);
+    ComPort1.setDataBits(QSerialPort::Data8);
+    ComPort1.setParity(QSerialPort::NoParity);
+    ComPort1.setStopBits(QSerialPort::OneStop);
+    ComPort1.setFlowControl(QSerialPort::NoFlowControl);
+    if (!ComPort1.open(QIODevice::ReadWrite))
+        return false;
+    // A pseudo-terminal (the simulator, some adapters) has no modem lines;
+    // refusing them must not fail the open.
+    ComPort1.setDataTerminalReady(true);
+    ComPort1.setRequestToSend(true);
+    ComPort1.clearError();
+    emit opened();
+    return true;
+}
+
+void SerialLink::close()
+{
+    if (!isOpen())
+        return;
+    ComPort1.close();
+    emit closed();
+}
+
+void SerialLink::write(QByteArrayView bytes)
+{
+    if (!isOpen())
+        return;
+    ComPort1.write(bytes.data(), bytes.size());
+    // Hand the bytes to the driver now rather than at the next event-loop turn.
+    ComPort1.flush();
+}
+
+void SerialLink::SendLine(QByteArrayView text)
+{
+    if (!isOpen())
+        return;
+    QByteArray line = text.toByteArray();
+    line.append(kCR);
+    write(line);
+}
+
+void SerialLink::SendLineLogged(QByteArrayView text)
+{
+    if (!isOpen())
+        return;
+    SendLine(text);
+    m_monitor.append(MonitorLog::kSentPrefix.toString() + fromCp1250(text));
+}
+
+void SerialLink::SendHexByte(std::uint8_t byte)
+{
+    QByteArray hex;
+    appendHexByte(hex, byte);
+    write(hex);
+}
+
+void SerialLink::SendCR()
+{
+    write(QByteArrayView(&kCR, 1));
+}
+
+void SerialLink::writeRaw(QByteArrayView text)
+{
+    write(text);
+}
+
+void SerialLink::ComPort1RxChar()
+{
+    // A failure while handling a line ends this notification quietly; the
+    // bytes not yet read stay queued for the next one.
+    try {
+        char byte = 0;
+        while (ComPort1.getChar(&byte))
+            m_lines.feed(byte);
+    } catch (...) {
+    }
+}
+
+void SerialLink::deliverLine(const QByteArray& line)
+{
+    m_monitor.append(fromCp1250(line));
+    m_handleLine(line);
+}

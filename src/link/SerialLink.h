@@ -1,0 +1,63 @@
+#pragma once
+
+#include "link/LineAssembler.h"
+
+#include <QObject>
+#include <QSerialPort>
+
+#include <cstdint>
+#include <functional>
+
+class MonitorLog;
+
+// The program's one serial port with its fixed settings, the assembly of
+// received lines and the send operations every window uses. A send on a
+// closed port does nothing.
+class SerialLink : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr qint32 kBaudRate = 19200;
+    static constexpr char kCR = 13;
+
+    using LineHandler = std::function<void(const QByteArray&)>;
+
+    SerialLink(MonitorLog& monitor, LineHandler handleLine, QObject* parent = nullptr);
+    ~SerialLink() override;
+
+    // Sets the port name after normalisation; an open port is reopened under
+    // the new name. Returns false when the reopen failed.
+    bool setPortName(const QString& name);
+    QString portName() const { return ComPort1.portName(); }
+
+    bool open();
+    void close();
+    bool isOpen() const { return ComPort1.isOpen(); }
+
+    void SendLine(QByteArrayView text);
+    void SendLineLogged(QByteArrayView text);
+    void SendHexByte(std::uint8_t byte);
+    void SendCR();
+    void writeRaw(QByteArrayView text);
+
+    // The line being received (kept across notifications and reopening).
+    const QByteArray& lineBuffer() const { return m_lines.pending(); }
+
+signals:
+    void opened();
+    void closed();
+
+private:
+    void ComPort1RxChar();
+    void deliverLine(const QByteArray& line);
+    void write(QByteArrayView bytes);
+
+    QSerialPort ComPort1;
+    MonitorLog& m_monitor;
+    LineHandler m_handleLine;
+    LineAssembler m_lines;
+};
+
+// "COM" names are read as a number 1-96 (anything else counts as 1); any other
+// name is a device name or path and is kept as it is; an empty name is COM1.
+QString normalisePortName(const QString& name);

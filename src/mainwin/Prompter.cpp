@@ -1,0 +1,75 @@
+#include "mainwin/Prompter.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+
+QWidget* dialogParent()
+{
+    return QApplication::activeWindow();
+}
+
+class DialogPrompter final : public Prompter
+{
+public:
+    void message(const QString& text) override
+    {
+        QMessageBox::information(dialogParent(), QApplication::applicationDisplayName(), text);
+    }
+
+    void error(const QString& text) override
+    {
+        QMessageBox::critical(dialogParent(), QApplication::applicationDisplayName(), text);
+    }
+
+    bool confirm(const QString& question) override
+    {
+        return QMessageBox::question(dialogParent(), QApplication::applicationDisplayName(), question,
+                                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+            == QMessageBox::Yes;
+    }
+
+    QString openFileName(const QString& filter, const QString& defaultSuffix,
+                         const QString& initialName) override
+    {
+        return run(QFileDialog::AcceptOpen, filter, defaultSuffix, initialName);
+    }
+
+    QString saveFileName(const QString& filter, const QString& defaultSuffix,
+                         const QString& initialName) override
+    {
+        return run(QFileDialog::AcceptSave, filter, defaultSuffix, initialName);
+    }
+
+private:
+    static QString run(QFileDialog::AcceptMode mode, const QString& filter, const QString& defaultSuffix,
+                       const QString& initialName)
+    {
+        QFileDialog dialog(dialogParent(), QString(), QString(), filter);
+        dialog.setAcceptMode(mode);
+        dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                           : QFileDialog::AnyFile);
+        dialog.setDefaultSuffix(defaultSuffix);
+        dialog.selectFile(initialName);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return QString();
+        return dialog.selectedFiles().constFirst();
+    }
+};
+
+DialogPrompter g_dialogs;
+Prompter* g_current = &g_dialogs;
+
+} // namespace
+
+Prompter& prompter()
+{
+    return *g_current;
+}
+
+void setPrompter(Prompter* replacement)
+{
+    g_current = replacement ? replacement : &g_dialogs;
+}
