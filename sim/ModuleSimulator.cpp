@@ -1,0 +1,97 @@
+#include "ModuleSimulator.h"
+
+#include "DemoMemory.h"
+
+#include "link/SerialLink.h"
+
+#include <QDebug>
+
+#include <array>
+#include <cerrno>
+#include <cstring>
+
+#include <unistd.h>
+
+namespace {
+
+ParameterMemory startingMemory(const SimulatorSettings& settings)
+{
+    ParameterMemory mem = demoParameterMemory();
+    if (settings.installerCode)
+        storeInstallerCode(mem, *settings.installerCode);
+    return mem;
+}
+
+} // namespace
+
+ModuleSimulator::ModuleSimulator(const SimulatorSettings& settings, QObject* parent)
+    : QObject(parent)
+    , m_protocol(startingMemory(settings))
+    , m_baudRate(settings.baudRate)
+    , m_lines([this](const QByteArray& line) { handleLine(line); })
+{
+    m_protocol.setVersionTexts(settings.versions);
+    m_protocol.faults() = settings.faults;
+}
+
+ModuleSimulator::~ModuleSimulator() = default;
+
+bool ModuleSimulator::start(const QString& linkPath)
+{
+    if (m_reader)
+        return true;
+    if (!m_terminal.open())
+        return false;
+    if (!linkPath.isEmpty() && !m_terminal.createLink(linkPath))
+        return false;
+    const int master = m_terminal.masterFd();
+    m_output = std::make_unique<OutputQueue>(master);
+    m_output->setBaudRate(m_baudRate);
+    m_reader = std::make_unique<QSocketNotifier>(master, QSocketNotifier::Read);
+    connect(m_reader.get(), &QSocketNotifier::activated, this, &ModuleSimulator::readMaster);
+    return true;
+}
+
+void ModuleSimulator::setBaudRate(int baud)
+{
+    m_baudRate = baud;
+    if (m_output)
+        m_output->setBaudRate(baud);
+}
+
+void ModuleSimulator::sendLine(const QByteArray& line)
+{
+    if (m_output)
+        m_output->send(line + SerialLink::kCR);
+}
+
+void ModuleSimulator::readMaster()
+{
+    std::array<char, 4096> buffer{};
+    for (;;) {
+        const ssize_t n = ::read(m_terminal.masterFd(), buffer.data(), buffer.size());
+        if (n > 0) {
+            for (ssize_t i = 0; i < n; ++i)
+                m_lines.feed(buffer[std::size_t(i)]);
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
+            return;
+        // With our own slave descriptor open this should not happen; stop
+        // listening rather than be woken for ever by the same condition.
+        qWarning("sentrova-sim: reading the pseudo-terminal failed: %s",
+                 n == 0 ? "end of file" : std::strerror(errno));
+        m_reader->setEnabled(false);
+        return;
+    }
+}
+
+void ModuleSimulator::handleLine(const QByteArray& line)
+{
+    m_received.append(line);
+    emit lineReceived(line);
+    for (const QByteArray& reply : m_protocol.handleLine(line))
+        sendLine(reply);
+}

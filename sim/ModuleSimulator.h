@@ -1,0 +1,63 @@
+#pragma once
+
+#include "ModuleProtocol.h"
+#include "OutputQueue.h"
+#include "PseudoTerminal.h"
+#include "SimulatorSettings.h"
+
+#include "link/LineAssembler.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QSocketNotifier>
+
+#include <memory>
+
+// A simulated module on a pseudo-terminal: received bytes become lines for
+// the protocol, its replies go back ended by CR. Every received line is kept,
+// so tests can check what the program sent.
+class ModuleSimulator : public QObject
+{
+    Q_OBJECT
+public:
+    explicit ModuleSimulator(const SimulatorSettings& settings = {}, QObject* parent = nullptr);
+    ~ModuleSimulator() override;
+
+    // Opens the pseudo-terminal and starts serving; with a link path, also
+    // links that path to the device. On failure see errorString().
+    bool start(const QString& linkPath = {});
+    QString errorString() const { return m_terminal.errorString(); }
+
+    // The slave device the program opens, e.g. /dev/pts/5.
+    QString devicePath() const { return m_terminal.devicePath(); }
+    QString linkPath() const { return m_terminal.linkPath(); }
+
+    // The module's memory, version texts, fault switches and session.
+    ModuleProtocol& module() { return m_protocol; }
+    const ModuleProtocol& module() const { return m_protocol; }
+
+    void setBaudRate(int baud);
+
+    // Sends a line of the module's own accord (CR is added).
+    void sendLine(const QByteArray& line);
+
+    const QList<QByteArray>& receivedLines() const { return m_received; }
+    void clearReceivedLines() { m_received.clear(); }
+
+signals:
+    void lineReceived(const QByteArray& line);
+
+private:
+    void readMaster();
+    void handleLine(const QByteArray& line);
+
+    ModuleProtocol m_protocol;
+    int m_baudRate;
+    LineAssembler m_lines;
+    QList<QByteArray> m_received;
+    PseudoTerminal m_terminal;
+    // Declared after the terminal so that they let go of its master first.
+    std::unique_ptr<QSocketNotifier> m_reader;
+    std::unique_ptr<OutputQueue> m_output;
+};

@@ -1,0 +1,39 @@
+#include "CommandLine.h"
+#include "ModuleSimulator.h"
+#include "TerminationSignals.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("sentrova-sim"));
+
+    const CommandLine commandLine = parseCommandLine(QCoreApplication::arguments());
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    if (commandLine.helpRequested) {
+        out << commandLine.helpText << Qt::flush;
+        return 0;
+    }
+    if (!commandLine.error.isEmpty()) {
+        err << "sentrova-sim: " << commandLine.error << '\n' << commandLine.helpText << Qt::flush;
+        return 2;
+    }
+
+    // Watching before the device is announced, so that a caller may stop us
+    // as soon as it has read the path.
+    TerminationSignals terminations;
+    QObject::connect(&terminations, &TerminationSignals::received, &app, &QCoreApplication::quit);
+
+    ModuleSimulator simulator(commandLine.settings);
+    if (!simulator.start(commandLine.linkPath)) {
+        err << "sentrova-sim: " << simulator.errorString() << '\n' << Qt::flush;
+        return 1;
+    }
+    out << simulator.devicePath() << '\n' << Qt::flush;
+
+    // The simulator removes its link when it goes, after the event loop ends.
+    return QCoreApplication::exec();
+}

@@ -1,0 +1,232 @@
+#include "ModuleSimulator.h"
+#include "RawPortClient.h"
+
+#include "link/BlockFrame.h"
+#include "link/Commands.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+namespace {
+
+QByteArray codeCheckLine(const QString& code)
+{
+    return *commandLine(command::kCodeCheck, code);
+}
+
+} // namespace
+
+class ModuleSimulatorTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void servesOnPseudoTerminal();
+    void linkFollowsSimulator();
+    void staleLinkReplaced();
+    void otherFileNotReplaced();
+    void assemblesLines_data();
+    void assemblesLines();
+    void repliesEndWithCarriageReturnOnly();
+    void writeAndActivate();
+    void faultsFlippedWhileRunning();
+    void portMayBeClosedAndReopened();
+    void pacedOutputArrivesWhole();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void ModuleSimulatorTest::servesOnPseudoTerminal()
+{
+    ModuleSimulator simulator;
+    QVERIFY2(simulator.start(), qPrintable(simulator.errorString()));
+    struct stat info{};
+    QCOMPARE(::stat(QFile::encodeName(simulator.devicePath()).constData(), &info), 0);
+    QVERIFY(S_ISCHR(info.st_mode));
+    QVERIFY(simulator.linkPath().isEmpty());
+}
+
+void ModuleSimulatorTest::linkFollowsSimulator()
+{
+    const QString link = m_dir.filePath(QStringLiteral("module"));
+    {
+        ModuleSimulator simulator;
+        QVERIFY2(simulator.start(link), qPrintable(simulator.errorString()));
+        QCOMPARE(QFileInfo(link).symLinkTarget(), simulator.devicePath());
+        RawPortClient port(link);
+        QVERIFY(port.isOpen());
+        port.sendLine(codeCheckLine(QStringLiteral("1234")));
+        QCOMPARE(port.readLine(), std::optional<QByteArray>("PWDOK"));
+    }
+    QVERIFY(!QFileInfo(link).isSymLink());
+    QVERIFY(!QFileInfo::exists(link));
+}
+
+void ModuleSimulatorTest::staleLinkReplaced()
+{
+    const QString link = m_dir.filePath(QStringLiteral("stale"));
+    QVERIFY(QFile::link(m_dir.filePath(QStringLiteral("gone")), link));
+    ModuleSimulator simulator;
+    QVERIFY2(simulator.start(link), qPrintable(simulator.errorString()));
+    QCOMPARE(QFileInfo(link).symLinkTarget(), simulator.devicePath());
+}
+
+void ModuleSimulatorTest::otherFileNotReplaced()
+{
+    const QString path = m_dir.filePath(QStringLiteral("plain"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("keep");
+    file.close();
+
+    {
+        ModuleSimulator simulator;
+        QVERIFY(!simulator.start(path));
+        QVERIFY(!simulator.errorString().isEmpty());
+    }
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("keep"));
+}
+
+void ModuleSimulatorTest::assemblesLines_data()
+{
+    QTest::addColumn<QByteArrayList>("pieces");
+    QTest::addColumn<QByteArrayList>("lines");
+
+    const QByteArray good = codeCheckLine(QStringLiteral("1234"));
+    const QByteArray bad = codeCheckLine(QStringLiteral("4321"));
+    QTest::newRow("one piece") << QByteArrayList{good + '\r'} << QByteArrayList{good};
+    QTest::newRow("split in the word") << QByteArrayList{good.left(2), good.mid(2) + '\r'} << QByteArrayList{good};
+    QTest::newRow("CR LF") << QByteArrayList{good + "\r\n"} << QByteArrayList{good};
+    QTest::newRow("LF inside") << QByteArrayList{good.left(5) + '\n' + good.mid(5) + '\r'} << QByteArrayList{good};
+    QTest::newRow("empty lines") << QByteArrayList{"\r\r\n", good + "\r", "\r"} << QByteArrayList{good};
+    QTest::newRow("two lines at once") << QByteArrayList{bad + '\r' + good + '\r'} << QByteArrayList{bad, good};
+}
+
+void ModuleSimulatorTest::assemblesLines()
+{
+    QFETCH(QByteArrayList, pieces);
+    QFETCH(QByteArrayList, lines);
+
+    ModuleSimulator simulator;
+    QVERIFY(simulator.start());
+    QSignalSpy received(&simulator, &ModuleSimulator::lineReceived);
+    RawPortClient port(simulator.devicePath());
+    for (const QByteArray& piece : pieces) {
+        port.sendRaw(piece);
+        QTest::qWait(1);
+    }
+    // Every line is answered, so the last answer means every line is in.
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        QVERIFY(port.readLine().has_value());
+    QCOMPARE(simulator.receivedLines(), lines);
+    QCOMPARE(received.size(), lines.size());
+    QCOMPARE(received.last().at(0).toByteArray(), lines.last());
+}
+
+void ModuleSimulatorTest::repliesEndWithCarriageReturnOnly()
+{
+    ModuleSimulator simulator;
+    QVERIFY(simulator.start());
+    RawPortClient port(simulator.devicePath());
+    port.sendLine(codeCheckLine(QStringLiteral("1")));
+    port.sendLine(codeCheckLine(QStringLiteral("1234")));
+    QCOMPARE(port.readBytes(13), QByteArray("PWDERR\rPWDOK\r"));
+}
+
+void ModuleSimulatorTest::writeAndActivate()
+{
+    ModuleSimulator simulator;
+    QVERIFY(simulator.start());
+    RawPortClient port(simulator.devicePath());
+    port.sendLine(codeCheckLine(QStringLiteral("1234")));
+    QCOMPARE(port.readLine(), std::optional<QByteArray>("PWDOK"));
+
+    // As the program sends it: the request line, then the hex in small pieces.
+    BlockBytes data{};
+    data.fill(0x5A);
+    const QByteArray hex = frameToHex(BuildWriteFrame(data, 3));
+    port.sendLine("WRFL");
+    for (qsizetype i = 0; i < hex.size(); i += 2)
+        port.sendRaw(hex.mid(i, 2));
+    port.sendRaw("\r");
+    QCOMPARE(port.readLine(), std::optional<QByteArray>("WROK"));
+    port.sendLine("WRACT");
+    QCOMPARE(port.readLine(), std::optional<QByteArray>("CRCOK"));
+
+    const ParameterMemory& active = simulator.module().memory().active();
+    QVERIFY(std::all_of(active.begin() + 3 * 256, active.begin() + 4 * 256, [](std::uint8_t b) { return b == 0x5A; }));
+    QCOMPARE(simulator.receivedLines().size(), 4);
+    QCOMPARE(simulator.receivedLines().at(2), hex);
+}
+
+void ModuleSimulatorTest::faultsFlippedWhileRunning()
+{
+    ModuleSimulator simulator;
+    QVERIFY(simulator.start());
+    RawPortClient port(simulator.devicePath());
+
+    simulator.module().faults().silent = true;
+    port.sendLine(codeCheckLine(QStringLiteral("9")));
+    QVERIFY(QTest::qWaitFor([&] { return simulator.receivedLines().size() == 1; }, 10000));
+    simulator.module().faults().silent = false;
+    port.sendLine(codeCheckLine(QStringLiteral("1234")));
+    // The refusal of the first line would come first had it been answered.
+    QCOMPARE(port.readLine(), std::optional<QByteArray>("PWDOK"));
+
+    simulator.module().faults().badChecksum = true;
+    port.sendLine("RDFLFFFF");
+    const std::optional<QByteArray> line = port.readLine();
+    QVERIFY(line.has_value());
+    Frame f{};
+    QCOMPARE(decodeReplyFrame(*line, f), FrameDecode::Bad);
+}
+
+void ModuleSimulatorTest::portMayBeClosedAndReopened()
+{
+    ModuleSimulator simulator;
+    QVERIFY(simulator.start());
+    {
+        RawPortClient port(simulator.devicePath());
+        port.sendLine(codeCheckLine(QStringLiteral("1234")));
+        QCOMPARE(port.readLine(), std::optional<QByteArray>("PWDOK"));
+    }
+    QTest::qWait(50);
+    RawPortClient port(simulator.devicePath());
+    port.sendLine("RDFL0000");
+    const std::optional<QByteArray> line = port.readLine();
+    QVERIFY(line.has_value());
+    QCOMPARE(line->size(), frame::kReplyLineLength);
+}
+
+void ModuleSimulatorTest::pacedOutputArrivesWhole()
+{
+    SimulatorSettings settings;
+    settings.baudRate = 19200;
+    ModuleSimulator simulator(settings);
+    QVERIFY(simulator.start());
+    RawPortClient port(simulator.devicePath());
+    port.sendLine(codeCheckLine(QStringLiteral("1234")));
+    QCOMPARE(port.readLine(), std::optional<QByteArray>("PWDOK"));
+
+    QElapsedTimer clock;
+    clock.start();
+    port.sendLine("RDFL0001");
+    const std::optional<QByteArray> line = port.readLine();
+    QVERIFY(line.has_value());
+    Frame f{};
+    QCOMPARE(decodeReplyFrame(*line, f), FrameDecode::Good);
+    QCOMPARE(f[frame::kAddressLow], 1);
+    // 545 characters take about 280 ms at 1920 characters a second; a slow
+    // machine only makes this longer.
+    QVERIFY2(clock.elapsed() >= 200, qPrintable(QString::number(clock.elapsed())));
+}
+
+QTEST_GUILESS_MAIN(ModuleSimulatorTest)
+#include "tst_modulesimulator.moc"
