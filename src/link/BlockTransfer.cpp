@@ -13,6 +13,7 @@ constexpr QByteArrayView kActivateRequest = "WRACT";
 bool BlockTransfer::CheckInstallerCode()
 {
     ReplyFlags& flags = m_link.flags();
+    m_link.serial().takePendingInput();
     flags.codeAccepted = false;
     flags.codeRejected = false;
     m_link.SendCommand(command::kCodeCheck);
@@ -28,6 +29,7 @@ bool BlockTransfer::CheckInstallerCode()
 bool BlockTransfer::readBlock(std::uint16_t address, BlockNumberCheck check)
 {
     ReplyFlags& flags = m_link.flags();
+    m_link.serial().takePendingInput();
     flags.frameBad = false;
     flags.frameGood = false;
     m_link.serial().SendLine(readRequestLine(address));
@@ -43,29 +45,29 @@ bool BlockTransfer::writeBlock(const Frame& frame, WriteConfirmation confirmatio
 {
     ReplyFlags& flags = m_link.flags();
     SerialLink& serial = m_link.serial();
+    const bool failureEnds = confirmation == WriteConfirmation::AcknowledgedOrFailed;
+    bool& awaited = confirmation == WriteConfirmation::FirmwareConfirmed ? flags.firmwareConfirmed
+                                                                         : flags.writeAcknowledged;
     flags.frameBad = false;
     flags.frameGood = false;
-    if (confirmation == WriteConfirmation::AcknowledgedOrFailed) {
-        flags.writeAcknowledged = false;
-        flags.writeFailed = false;
-    }
     serial.SendLine(kWriteRequest);
     for (std::uint8_t byte : frame)
         serial.SendHexByte(byte);
-    // Cleared only now: an acknowledgement cannot come before the final CR.
-    bool& awaited = confirmation == WriteConfirmation::FirmwareConfirmed ? flags.firmwareConfirmed
-                                                                         : flags.writeAcknowledged;
+    // The verdict is cleared only now, after what has already arrived was
+    // handled: an acknowledgement cannot come before the final CR.
+    serial.takePendingInput();
     awaited = false;
+    if (failureEnds)
+        flags.writeFailed = false;
     serial.SendCR();
-    m_link.countdown().wait(ticks::kBlockWrite, [&] {
-        return awaited || (confirmation == WriteConfirmation::AcknowledgedOrFailed && flags.writeFailed);
-    });
+    m_link.countdown().wait(ticks::kBlockWrite, [&] { return awaited || (failureEnds && flags.writeFailed); });
     return awaited;
 }
 
 bool BlockTransfer::activate()
 {
     ReplyFlags& flags = m_link.flags();
+    m_link.serial().takePendingInput();
     flags.crcConfirmed = false;
     m_link.serial().SendLine(kActivateRequest);
     m_link.countdown().wait(ticks::kActivation, [&] { return flags.crcConfirmed; });

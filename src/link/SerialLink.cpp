@@ -61,6 +61,8 @@ bool SerialLink::open()
     ComPort1.setDataTerminalReady(true);
     ComPort1.setRequestToSend(true);
     ComPort1.clearError();
+    // What the line carried while the port was closed is not for us.
+    ComPort1.clear(QSerialPort::Input);
     emit opened();
     return true;
 }
@@ -114,6 +116,12 @@ void SerialLink::SendCR()
 void SerialLink::writeRaw(QByteArrayView text)
 {
     write(text);
+}
+
+void SerialLink::takePendingInput()
+{
+    if (isOpen())
+        ComPort1.waitForReadyRead(0);
 }
 
 void SerialLink::ComPort1RxChar()

@@ -40,6 +40,11 @@ public:
     void SendCR();
     void writeRaw(QByteArrayView text);
 
+    // Handles whatever has already arrived, at once. A transaction calls it
+    // before clearing the flag it will wait for, so that a reply that came
+    // before its request cannot be taken as the answer.
+    void takePendingInput();
+
     // The line being received (kept across notifications and reopening).
     const QByteArray& lineBuffer() const { return m_lines.pending(); }
 

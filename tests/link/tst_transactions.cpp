@@ -1,0 +1,259 @@
+// The block transactions of the link against the simulated module over a
+// pseudo-terminal.
+#include "LinkedModule.h"
+#include "TestTicks.h"
+
+#include "link/Commands.h"
+#include "link/LinkTexts.h"
+
+#include <QTest>
+
+namespace {
+
+std::array<std::uint8_t, 256> patternBlock(int seed)
+{
+    std::array<std::uint8_t, 256> data{};
+    for (int i = 0; i < 256; ++i)
+        data[std::size_t(i)] = std::uint8_t(i * 13 + seed);
+    return data;
+}
+
+bool sameAsMemoryBlock(const Frame& f, const ParameterMemory& memory, int block)
+{
+    return std::equal(f.begin(), f.begin() + 256, memory.begin() + 256 * block);
+}
+
+} // namespace
+
+class TestTransactions : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { useTestTicks(); }
+
+    void codeCheck_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("refuse");
+        QTest::addColumn<bool>("silent");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("accepted") << "1234" << false << false << true << text::codeCheckOk;
+        QTest::newRow("letters ignored") << "12x34" << false << false << true << text::codeCheckOk;
+        QTest::newRow("wrong code") << "4321" << false << false << false << text::wrongInstallerCode;
+        QTest::newRow("refused") << "1234" << true << false << false << text::wrongInstallerCode;
+        QTest::newRow("silent") << "1234" << false << true << false << text::moduleNoAnswer;
+    }
+
+    void codeCheck()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, refuse);
+        QFETCH(bool, silent);
+        QFETCH(bool, accepted);
+        QFETCH(QString, failure);
+        LinkedModule m;
+        m.typedCode = typed;
+        m.sim.module().faults().refuseCode = refuse;
+        m.sim.module().faults().silent = silent;
+        QVERIFY(m.connect());
+        QCOMPARE(m.link.blocks().CheckInstallerCode(), accepted);
+        QCOMPARE(m.link.blocks().failureText(), failure);
+        QCOMPARE(m.received("RPWD"), QByteArrayList{"RPWD" + encodeInstallerCode(GetInstallerCode(typed))});
+        // Only silence runs the whole 30 ticks out.
+        QCOMPARE(m.link.countdown().value() == 0, silent);
+    }
+
+    void readsEveryParameterBlock()
+    {
+        LinkedModule m;
+        QVERIFY(m.connect());
+        QVERIFY(m.link.blocks().CheckInstallerCode());
+        for (int block = 0; block < 8; ++block) {
+            QVERIFY(m.link.blocks().readBlock(std::uint16_t(block)));
+            QVERIFY(sameAsMemoryBlock(m.link.frameBuffer(), m.sim.module().memory().active(), block));
+            QCOMPARE(m.link.frameBuffer()[265], block);
+        }
+        QCOMPARE(m.received("RDFL"), (QByteArrayList{"RDFL0000", "RDFL0001", "RDFL0002", "RDFL0003", "RDFL0004",
+                                                     "RDFL0005", "RDFL0006", "RDFL0007"}));
+    }
+
+    void failedReads_data()
+    {
+        QTest::addColumn<bool>("badChecksum");
+        QTest::addColumn<bool>("wrongBlock");
+        QTest::addColumn<bool>("frameGood");
+        QTest::newRow("bad checksum") << true << false << false;
+        QTest::newRow("wrong block number") << false << true << true;
+    }
+
+    void failedReads()
+    {
+        QFETCH(bool, badChecksum);
+        QFETCH(bool, wrongBlock);
+        QFETCH(bool, frameGood);
+        LinkedModule m;
+        QVERIFY(m.connect());
+        QVERIFY(m.link.blocks().CheckInstallerCode());
+        m.sim.module().faults().badChecksum = badChecksum;
+        m.sim.module().faults().wrongBlock = wrongBlock;
+        QVERIFY(!m.link.blocks().readBlock(2));
+        QCOMPARE(m.link.flags().frameGood, frameGood);
+        QCOMPARE(m.link.flags().frameBad, !frameGood);
+        // The answer ended the wait; it did not run out.
+        QVERIFY(m.link.countdown().value() > 0);
+    }
+
+    void versionReadDoesNotCheckTheBlockNumber()
+    {
+        LinkedModule m;
+        QVERIFY(m.connect());
+        QVERIFY(m.link.blocks().CheckInstallerCode());
+        m.sim.module().faults().wrongBlock = true;
+        QVERIFY(m.link.blocks().readBlock(frame::kVersionAddress, BlockNumberCheck::NotChecked));
+        QVERIFY(!m.link.blocks().readBlock(frame::kVersionAddress, BlockNumberCheck::Required));
+    }
+
+    void refusalEndsAReadAtOnce()
+    {
+        LinkedModule m;
+        QVERIFY(m.connect());
+        // Without a login the module answers the request with "PWDERR".
+        QVERIFY(!m.link.blocks().readBlock(0));
+        QVERIFY(m.link.flags().codeRejected);
+        QVERIFY(!m.link.flags().frameGood);
+        QVERIFY(m.link.countdown().value() > 0);
+    }
+
+    void silentModuleLetsAReadRunOut()
+    {
+        LinkedModule m;
+        QVERIFY(m.connect());
+        QVERIFY(m.link.blocks().CheckInstallerCode());
+        m.sim.module().faults().silent = true;
+        QVERIFY(!m.link.blocks().readBlock(1));
+        QCOMPARE(m.link.countdown().value(), 0);
+    }
+
+    void writeIsAcknowledgedAndActivated()
+    {
+        LinkedModule m;
+        QVERIFY(m.connect());
+        QVERIFY(m.link.blocks().CheckInstallerCode());
+        const auto data = patternBlock(5);
+        QVERIFY(m.link.blocks().writeBlock(BuildWriteFrame(data, 3)));
+        const ParameterMemory& staged = m.sim.module().memory().staged();
+        QVERIFY(std::equal(data.begin(), data.end(), staged.begin() + 3 * 256));
+        // Not in use before the activation.
+        QVERIFY(!std::equal(data.begin(), data.end(), m.sim.module().memory().active().begin() + 3 * 256));
+        QVERIFY(m.link.blocks().activate());
+        QVERIFY(std::equal(data.begin(), data.end(), m.sim.module().memory().active().begin() + 3 * 256));
+        // The module received "WRFL", then the 540 digits of the frame.
+        const QByteArrayList lines = m.sim.receivedLines();
+        const qsizetype at = lines.indexOf("WRFL");
+        QVERIFY(at >= 0 && at + 1 < lines.size());
+        QCOMPARE(lines[at + 1], frameToHex(BuildWriteFrame(data, 3)));
+        QCOMPARE(lines.last(), QByteArray("WRACT"));
+    }
+
+    void writeNotAcknowledged()
+    {
+        LinkedModule m;
+        QVERIFY(m.connect());
+        QVERIFY(m.link.blocks().CheckInstallerCode());
+        m.sim.module().faults().silent = true;
+        QVERIFY(!m.link.blocks().writeBlock(BuildWriteFrame(patternBlock(1), 0)));
+        QCOMPARE(m.link.countdown().value(), 0);
+    }
+
+    void acknowledgementBeforeTheFinalCrIsNotCounted()
+    {
+        LinkedModule m;
+        QVERIFY(m.connect());
+        QVERIFY(m.link.blocks().CheckInstallerCode());
+        m.sim.module().faults().silent = true;
+        // A "WROK" already on its way before the frame is finished.
+        m.sim.sendLine("WROK");
+        QVERIFY(!m.link.blocks().writeBlock(BuildWriteFrame(patternBlock(2), 1)));
+    }
+
+    void staleCodeAnswerIsNotTakenForTheVerdict()
+    {
+        LinkedModule m;
+        QVERIFY(m.connect());
+        m.sim.module().faults().silent = true;
+        m.sim.sendLine("PWDOK");
+        QVERIFY(!m.link.blocks().CheckInstallerCode());
+        QCOMPARE(m.link.blocks().failureText(), text::moduleNoAnswer);
+    }
+
+    void clockWriteEndsOnWriteFailure()
+    {
+        LinkedModule m;
+        QVERIFY(m.connect());
+        QVERIFY(m.link.blocks().CheckInstallerCode());
+        // A frame whose checksum is broken is refused with "WRFLERR".
+        Frame broken = BuildWriteFrame(patternBlock(3), frame::kClockAddress);
+        broken[266] ^= 0xFF;
+        QVERIFY(!m.link.blocks().writeBlock(broken, WriteConfirmation::AcknowledgedOrFailed));
+        QVERIFY(m.link.flags().writeFailed);
+        QVERIFY(m.link.countdown().value() > 0);
+        QVERIFY(m.link.blocks().writeBlock(BuildWriteFrame(patternBlock(3), frame::kClockAddress),
+                                           WriteConfirmation::AcknowledgedOrFailed));
+    }
+
+    void activationNotConfirmed()
+    {
+        LinkedModule m;
+        QVERIFY(m.connect());
+        QVERIFY(m.link.blocks().CheckInstallerCode());
+        m.sim.module().faults().silent = true;
+        QVERIFY(!m.link.blocks().activate());
+        QCOMPARE(m.link.countdown().value(), 0);
+    }
+
+    void secondTransactionIsRefused()
+    {
+        LinkedModule m;
+        m.link.codeTimer().start();
+        {
+            auto first = m.link.beginTransaction();
+            QVERIFY(first.has_value());
+            QVERIFY(!m.link.codeTimer().isActive());
+            QVERIFY(!m.link.beginTransaction().has_value());
+            {
+                // Nested steps of the same transaction keep the timer off.
+                CodeTimerPause inner(m.link.codeTimer());
+            }
+            QVERIFY(!m.link.codeTimer().isActive());
+        }
+        QVERIFY(m.link.codeTimer().isActive());
+        QVERIFY(m.link.beginTransaction().has_value());
+    }
+
+    void codeTimerChecksTheCodePeriodically()
+    {
+        LinkedModule m;
+        QVERIFY(m.connect());
+        m.link.codeTimer().start();
+        QTRY_VERIFY_WITH_TIMEOUT(m.received("RPWD").size() >= 2, 20000);
+        QVERIFY(m.link.flags().codeAccepted);
+        m.link.serial().close();
+        m.sim.clearReceivedLines();
+        QTest::qWait(3 * ticks::toMs(ticks::kCodeTimerPeriod));
+        QVERIFY(m.received().isEmpty());
+    }
+
+    void connectRestartsTheCodeTimer()
+    {
+        LinkedModule m;
+        QVERIFY(m.connect());
+        m.link.codeTimer().stop();
+        m.sim.sendLine("CONNECT 9600");
+        QTRY_VERIFY(m.link.flags().remoteConnected);
+        QVERIFY(m.link.codeTimer().isActive());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTransactions)
+#include "tst_transactions.moc"
