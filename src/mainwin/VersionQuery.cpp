@@ -1,0 +1,63 @@
+#include "mainwin/VersionQuery.h"
+
+#include "link/Cp1250.h"
+#include "link/DeviceLink.h"
+#include "link/LinkTexts.h"
+
+namespace {
+
+constexpr int kProgramVersionAt = 0;
+constexpr int kDataVersionAt = 32;
+constexpr int kMaxVersionChars = 33;
+const QString kProgramVersionLabel = QStringLiteral("Programverzió: ");
+const QString kDataVersionLabel = QStringLiteral("       (DataVer=");
+const QString kQueryingText = QStringLiteral("Programverzió lekérdezése...");
+
+QByteArray zeroEndedText(const Frame& frame, int from)
+{
+    QByteArray text;
+    for (int i = from; i < frame::kSize && text.size() < kMaxVersionChars && frame[i] != 0; ++i)
+        text.append(char(frame[i]));
+    return text;
+}
+
+} // namespace
+
+VersionBlock parseVersionBlock(const Frame& frame)
+{
+    VersionBlock block;
+    block.programVersion = fromCp1250(zeroEndedText(frame, kProgramVersionAt));
+    // A leading zero digit, so that a sign or blank makes the text invalid.
+    const QByteArray digits = "0" + zeroEndedText(frame, kDataVersionAt);
+    bool ok = false;
+    const int value = digits.toInt(&ok, 10);
+    block.dataVersion = ok ? value : 0;
+    return block;
+}
+
+QString versionLine(const VersionBlock& block)
+{
+    return kProgramVersionLabel + block.programVersion + kDataVersionLabel + QString::number(block.dataVersion)
+        + u')';
+}
+
+QString QueryVersion(DeviceLink& link, int& moduleDataVersion,
+                     const std::function<void(const QString&)>& statusBar)
+{
+    if (!link.isOpen())
+        return text::noSerialLink;
+    CodeTimerPause pause(link.codeTimer());
+    statusBar(kQueryingText);
+    if (!link.blocks().CheckInstallerCode()) {
+        statusBar(text::readFailed);
+        return link.blocks().failureText();
+    }
+    if (!link.blocks().readBlock(frame::kVersionAddress, BlockNumberCheck::NotChecked)) {
+        statusBar(text::readFailed);
+        return QString();
+    }
+    const VersionBlock block = parseVersionBlock(link.frameBuffer());
+    moduleDataVersion = block.dataVersion;
+    statusBar(QString());
+    return versionLine(block);
+}
