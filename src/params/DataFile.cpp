@@ -1,0 +1,75 @@
+#include "params/DataFile.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringList>
+
+#include <algorithm>
+
+namespace params {
+
+namespace {
+
+QString cannotOpen(const QString& path, const QString& reason)
+{
+    return QStringLiteral("A fájl nem nyitható meg: %1\n%2").arg(path, reason);
+}
+
+QString tooShort(const QString& path, qsizetype size)
+{
+    return QStringLiteral("A fájl túl rövid: %1\n%2 bájt, legalább %3 szükséges.")
+        .arg(path)
+        .arg(size)
+        .arg(ParameterImage::kSize);
+}
+
+QString cannotWrite(const QString& path, const QString& reason)
+{
+    return QStringLiteral("A fájl nem írható: %1\n%2").arg(path, reason);
+}
+
+} // namespace
+
+QString datafile::toQtFilter(const QString& pipeFilter)
+{
+    const QStringList parts = pipeFilter.split(u'|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts.at(i + 1);
+        patterns.replace(u';', u' ');
+        filters.append(parts.at(i) + QStringLiteral(" (") + patterns + u')');
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+FileResult OpenDataFile(const QString& path, ParameterImage& image)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {cannotOpen(path, file.errorString())};
+    // Read into a buffer first so that a short file leaves the image as it was.
+    const QByteArray data = file.read(ParameterImage::kSize);
+    if (data.size() < ParameterImage::kSize)
+        return {tooShort(path, data.size())};
+    std::copy(data.cbegin(), data.cend(), image.bytes().begin());
+    return {};
+}
+
+FileResult SaveDataFile(const QString& path, const ParameterImage& image)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {cannotWrite(path, file.errorString())};
+    const auto& bytes = image.bytes();
+    const qint64 written = file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
+    if (written != qint64(bytes.size())) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return {cannotWrite(path, reason)};
+    }
+    if (!file.commit())
+        return {cannotWrite(path, file.errorString())};
+    return {};
+}
+
+} // namespace params
