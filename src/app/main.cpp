@@ -1,5 +1,6 @@
+#include "app/StartUp.h"
 #include "link/Ticks.h"
-#include "mainwin/TForm1.h"
+#include "mainwin/ProgramVersion.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -8,23 +9,23 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("sentrova"));
-    QApplication::setApplicationDisplayName(QStringLiteral("GSM-Sentrova Pultrex"));
+    QApplication::setApplicationDisplayName(kApplicationTitle);
+    QApplication::setQuitOnLastWindowClosed(false);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("GSM-Sentrova configuration and monitoring tool"));
+    parser.setApplicationDescription(
+        QStringLiteral("Configuration and monitoring tool of the GSM-Sentrova alarm communicator module."));
     parser.addHelpOption();
-    const QCommandLineOption portOption(QStringLiteral("port"),
-                                        QStringLiteral("Adds the serial device PATH to the port list and selects it."),
-                                        QStringLiteral("PATH"));
+    const QCommandLineOption portOption(
+        QStringLiteral("port"), QStringLiteral("Adds the serial device PATH to the port list and selects it."),
+        QStringLiteral("PATH"));
     parser.addOption(portOption);
     parser.process(app);
 
     if (const int tick = qEnvironmentVariableIntValue("SENTROVA_TICK_MS"); tick > 0)
         ticks::setLengthMs(tick);
 
-    TForm1 form;
-    if (parser.isSet(portOption))
-        form.addPort(parser.value(portOption));
-    form.show();
+    StartUp startUp(parser.value(portOption));
+    startUp.show();
     return QApplication::exec();
 }

@@ -10,19 +10,26 @@ constexpr QByteArrayView kWriteRequest = "WRFL";
 constexpr QByteArrayView kActivateRequest = "WRACT";
 } // namespace
 
-bool BlockTransfer::CheckInstallerCode()
+CodeVerdict BlockTransfer::sendForVerdict(std::uint8_t command, int ticks)
 {
     ReplyFlags& flags = m_link.flags();
     m_link.serial().takePendingInput();
     flags.codeAccepted = false;
     flags.codeRejected = false;
-    m_link.SendCommand(command::kCodeCheck);
-    m_link.countdown().wait(ticks::kCodeCheck, [&] { return flags.codeAccepted || flags.codeRejected; });
-    if (flags.codeAccepted) {
-        m_failureText = text::codeCheckOk;
-        return true;
+    m_link.SendCommand(command);
+    m_link.countdown().wait(ticks, [&] { return flags.codeAccepted || flags.codeRejected; });
+    if (flags.codeAccepted)
+        return CodeVerdict::Accepted;
+    return flags.codeRejected ? CodeVerdict::Rejected : CodeVerdict::NoAnswer;
+}
+
+bool BlockTransfer::CheckInstallerCode()
+{
+    switch (sendForVerdict(command::kCodeCheck, ticks::kCodeCheck)) {
+    case CodeVerdict::Accepted: m_failureText = text::codeCheckOk; return true;
+    case CodeVerdict::Rejected: m_failureText = text::wrongInstallerCode; return false;
+    case CodeVerdict::NoAnswer: m_failureText = text::moduleNoAnswer; return false;
     }
-    m_failureText = flags.codeRejected ? text::wrongInstallerCode : text::moduleNoAnswer;
     return false;
 }
 

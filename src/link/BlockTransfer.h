@@ -16,6 +16,9 @@ enum class BlockNumberCheck { Required, NotChecked };
 // the clock write also for "WRFLERR", the firmware check for "FIRMWAREOK".
 enum class WriteConfirmation { Acknowledged, AcknowledgedOrFailed, FirmwareConfirmed };
 
+// How the module answered a command that carries the installer code.
+enum class CodeVerdict { Accepted, Rejected, NoAnswer };
+
 // The transactions from which every window builds its work: the installer
 // code check that opens each of them, block reads, block writes and the
 // activation of written parameters. Each waits on the shared countdown.
@@ -31,6 +34,10 @@ public:
     // says what happened.
     bool CheckInstallerCode();
     const QString& failureText() const { return m_failureText; }
+
+    // Sends a command that the module answers with "PWDOK" or "PWDERR" and
+    // waits `ticks` for the verdict; an acceptance wins over a refusal.
+    CodeVerdict sendForVerdict(std::uint8_t command, int ticks);
 
     // On success the block is in the link's frame buffer.
     bool readBlock(std::uint16_t address, BlockNumberCheck check = BlockNumberCheck::Required);

@@ -86,6 +86,10 @@ public:
     // Ends every running countdown wait at once (the program is closing).
     void abortWaits() { m_countdown.stop(); }
 
+    // The data version the module reported at the last version query; the
+    // parameter transfers set it to -1 before they ask.
+    int moduleDataVersion = 0;
+
 private:
     friend class Transaction;
     void CodeTimerTimer();

@@ -7,5 +7,23 @@ namespace text {
 
 inline const QString serialLinkOk = QStringLiteral(" Soros kapcsolat rendben.");
 inline const QString portUnavailable = QStringLiteral(" Hiba: A COM port nem elérhető!");
+inline const QString dialNeedsCode =
+    QStringLiteral("Tárcsázás előtt adja meg a hívandó Sentrova modul TELEPÍTŐI AZONOSÍTÓJÁT.");
+inline const QString dialNeedsNumber =
+    QStringLiteral("Tárcsázás előtt adja meg a hívandó Sentrova modul TELEFONSZÁMÁT.");
+inline const QString dialling = QStringLiteral("Tárcsázás...");
+inline const QString noConnection = QStringLiteral("Nincs kapcsolat!");
+inline const QString hangingUp = QStringLiteral("Vonal bontás...");
+inline const QString hungUp = QStringLiteral(" Vonal bontva.");
+inline const QString cannotCreate = QStringLiteral("Cannot Create ");
+inline const QString alarmStopQuestion = QStringLiteral("Biztosan le kívánja állítani a riasztási eseményeket ?");
+inline const QString alarmsStopping = QStringLiteral("Riasztások leállítása...");
+inline const QString alarmsStopped = QStringLiteral("Riasztási események leállítva!");
+inline const QString alarmStopNoAnswer = QStringLiteral("A modul nem válaszol!");
+
+// Captions of the serial monitor button: the first one has a leading blank.
+inline const QString detailsFirst = QStringLiteral(" >>");
+inline const QString detailsShow = QStringLiteral(">>");
+inline const QString detailsHide = QStringLiteral("<<");
 
 } // namespace text

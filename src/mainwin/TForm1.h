@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/DeviceLink.h"
+#include "mainwin/ModemDialer.h"
 
 #include <QWidget>
 
@@ -9,9 +10,18 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QStatusBar;
+class TFormClock;
+class TFormDownload;
+class TFormEventlistShort;
+class TFormFirmware;
+class TFormRF;
+class TFormStatus;
+class TSerialForm;
 
-// The installer's control panel: owns the device link, picks and opens the
-// port, takes the installer code and shows the link's state.
+// The installer's control panel: picks and opens the port, takes the installer
+// code and the module's telephone number, dials through a modem, asks the
+// module's version, stops alarms and opens every other window. Remembers the
+// port and the telephone number between runs.
 class TForm1 : public QWidget
 {
     Q_OBJECT
@@ -20,17 +30,49 @@ public:
     static constexpr int kClientHeight = 495;
     static constexpr int kCodeMaxLength = 6;
 
-    explicit TForm1(QWidget* parent = nullptr);
+    // The windows the buttons open; any of them may be missing in tests.
+    struct Windows
+    {
+        TFormDownload* download = nullptr;
+        TFormEventlistShort* eventList = nullptr;
+        TFormStatus* status = nullptr;
+        TFormClock* clock = nullptr;
+        TFormRF* radio = nullptr;
+        TFormFirmware* firmware = nullptr;
+        TSerialForm* serialMonitor = nullptr;
+    };
+
+    explicit TForm1(DeviceLink& link, QWidget* parent = nullptr);
     ~TForm1() override;
 
     DeviceLink& link() { return m_link; }
+    ModemDialer& modem() { return m_modem; }
+    void setWindows(const Windows& windows) { m_windows = windows; }
 
     // Adds a device path that the system does not list and selects it.
     void addPort(const QString& path);
 
+    // Handlers.
+    void FormCreate();
+    void FormDestroy();
     void btConnectClick();
     void btDisconnectClick();
+    void btDialClick();
+    void btATHClick();
+    void btParameterSettingClick();
+    void btEventlistShortClick();
+    void btAskVersionClick();
+    void btStatusClick();
+    void btClockClick();
+    void btSotpAllAlarmClick();
+    void btRFlearnClick();
+    void btDetailsClick();
+    void btFirmwareClick();
+    void btCloseClick();
     void StatusBar1Click();
+
+    // The serial monitor was hidden by its own button.
+    void serialMonitorClosed();
 
     QLabel* lbSelectSerialPort = nullptr;
     QComboBox* cbCOM = nullptr;
@@ -38,16 +80,42 @@ public:
     QPushButton* btDisconnect = nullptr;
     QLabel* lbGiveMasterCode = nullptr;
     QLineEdit* edPWD = nullptr;
+    QLabel* lbPhoneNrForRemote = nullptr;
+    QLineEdit* edPhoneNr = nullptr;
+    QPushButton* btDial = nullptr;
+    QPushButton* btATH = nullptr;
+    QPushButton* btParameterSetting = nullptr;
+    QPushButton* btEventlistShort = nullptr;
+    QPushButton* btAskVersion = nullptr;
+    QPushButton* btStatus = nullptr;
+    QPushButton* btClock = nullptr;
+    QPushButton* btSotpAllAlarm = nullptr;
+    QPushButton* btRFlearn = nullptr;
+    QPushButton* btDetails = nullptr;
+    QPushButton* btFirmware = nullptr;
+    QPushButton* btClose = nullptr;
     QStatusBar* StatusBar1 = nullptr;
 
+signals:
+    // The window was closed: the program ends.
+    void closed();
+
 protected:
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls();
+    void connectHandlers();
     void fillPortList();
+    void selectPort(const QString& name);
     void cbCOMChange();
     void showConnected(bool connected);
+    void showStatus(const QString& text);
+    // Shows a window that is not modal and brings it to the front.
+    static void present(QWidget* window);
 
-    DeviceLink m_link;
+    DeviceLink& m_link;
+    ModemDialer m_modem;
+    Windows m_windows;
 };

@@ -41,8 +41,7 @@ QString versionLine(const VersionBlock& block)
         + u')';
 }
 
-QString QueryVersion(DeviceLink& link, int& moduleDataVersion,
-                     const std::function<void(const QString&)>& statusBar)
+QString QueryVersion(DeviceLink& link, const std::function<void(const QString&)>& statusBar)
 {
     if (!link.isOpen())
         return text::noSerialLink;
@@ -57,7 +56,7 @@ QString QueryVersion(DeviceLink& link, int& moduleDataVersion,
         return QString();
     }
     const VersionBlock block = parseVersionBlock(link.frameBuffer());
-    moduleDataVersion = block.dataVersion;
+    link.moduleDataVersion = block.dataVersion;
     statusBar(QString());
     return versionLine(block);
 }

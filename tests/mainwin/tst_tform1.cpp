@@ -25,7 +25,8 @@ private slots:
         QTemporaryDir dir;
         ModuleSimulator sim;
         QVERIFY(sim.start(dir.filePath(QStringLiteral("module"))));
-        TForm1 form;
+        DeviceLink link;
+        TForm1 form(link);
         form.addPort(sim.linkPath());
         QCOMPARE(form.cbCOM->currentText(), sim.linkPath());
         QVERIFY(form.btConnect->isEnabled());
@@ -58,7 +59,8 @@ private slots:
     void unavailablePortIsReported()
     {
         QTemporaryDir dir;
-        TForm1 form;
+        DeviceLink link;
+        TForm1 form(link);
         form.addPort(dir.filePath(QStringLiteral("nothing-here")));
         QTest::mouseClick(form.btConnect, Qt::LeftButton);
         QCOMPARE(form.StatusBar1->currentMessage(), text::portUnavailable);
@@ -68,7 +70,8 @@ private slots:
 
     void clickingTheStatusBarShowsTheCaption()
     {
-        TForm1 form;
+        DeviceLink link;
+        TForm1 form(link);
         form.setWindowTitle(QStringLiteral("GSM-Sentrova  v1.22 (dv.2)"));
         form.StatusBar1->showMessage(QStringLiteral("valami"));
         QTest::mouseClick(form.StatusBar1, Qt::LeftButton);
