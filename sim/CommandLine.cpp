@@ -9,12 +9,28 @@
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
+#include <optional>
+#include <utility>
+
 namespace {
 
 bool isInstallerCode(const QString& text)
 {
     static const QRegularExpression kDigits(QStringLiteral("^[0-9]{0,%1}$").arg(kCodeLength));
     return kDigits.match(text).hasMatch();
+}
+
+// The option's value as a whole number of at least `lowest`; sets `error` otherwise.
+std::optional<int> numberOption(const QCommandLineParser& parser, const QCommandLineOption& option, int lowest,
+                                QString& error)
+{
+    bool ok = false;
+    const int value = parser.value(option).toInt(&ok);
+    if (ok && value >= lowest)
+        return value;
+    error = QStringLiteral("--%1 needs a number of at least %2: ").arg(option.names().constFirst()).arg(lowest)
+        + parser.value(option);
+    return std::nullopt;
 }
 
 } // namespace
@@ -50,7 +66,24 @@ CommandLine parseCommandLine(const QStringList& arguments)
     const QCommandLineOption dataVersion(QStringLiteral("data-version"),
                                          QStringLiteral("Data version text of the version block."),
                                          QStringLiteral("TEXT"));
-    parser.addOptions({link, code, baud, silent, refuseCode, wrongBlock, badChecksum, programVersion, dataVersion});
+    const QCommandLineOption modem(QStringLiteral("modem"),
+                                   QStringLiteral("Puts a Hayes modem in front of the module: it answers AT, "
+                                                  "ATH and ATD, and passes data after CONNECT."));
+    const QCommandLineOption modemSilent(QStringLiteral("modem-silent"),
+                                         QStringLiteral("With a modem that never answers (implies --modem)."));
+    const QCommandLineOption modemIgnoresHangUp(
+        QStringLiteral("modem-ignores-ath"),
+        QStringLiteral("With a modem that never answers ATH (implies --modem)."));
+    const QCommandLineOption modemConnect(QStringLiteral("modem-connect-ms"),
+                                          QStringLiteral("Time from the dial line to CONNECT (default %1).")
+                                              .arg(ModemSettings{}.connectDelayMs),
+                                          QStringLiteral("MS"));
+    const QCommandLineOption modemGuard(QStringLiteral("modem-guard-ms"),
+                                        QStringLiteral("Silence before and after the +++ escape (default %1).")
+                                            .arg(ModemSettings{}.escapeGuardMs),
+                                        QStringLiteral("MS"));
+    parser.addOptions({link, code, baud, silent, refuseCode, wrongBlock, badChecksum, programVersion, dataVersion,
+                       modem, modemSilent, modemIgnoresHangUp, modemConnect, modemGuard});
 
     result.helpText = parser.helpText();
     if (!parser.parse(arguments)) {
@@ -77,14 +110,10 @@ CommandLine parseCommandLine(const QStringList& arguments)
         settings.installerCode = digits;
     }
     if (parser.isSet(baud)) {
-        bool ok = false;
-        const int rate = parser.value(baud).toInt(&ok);
-        if (!ok || rate < OutputQueue::kMinimumBaud) {
-            result.error = QStringLiteral("The line speed must be a number of at least %1: ")
-                               .arg(OutputQueue::kMinimumBaud) + parser.value(baud);
+        const std::optional<int> rate = numberOption(parser, baud, OutputQueue::kMinimumBaud, result.error);
+        if (!rate)
             return result;
-        }
-        settings.baudRate = rate;
+        settings.baudRate = *rate;
     }
     settings.faults.silent = parser.isSet(silent);
     settings.faults.refuseCode = parser.isSet(refuseCode);
@@ -94,5 +123,19 @@ CommandLine parseCommandLine(const QStringList& arguments)
         settings.versions.program = toCp1250(parser.value(programVersion));
     if (parser.isSet(dataVersion))
         settings.versions.data = toCp1250(parser.value(dataVersion));
+
+    ModemSettings& modemSettings = settings.modem;
+    modemSettings.silent = parser.isSet(modemSilent);
+    modemSettings.ignoresHangUp = parser.isSet(modemIgnoresHangUp);
+    modemSettings.enabled = parser.isSet(modem) || modemSettings.silent || modemSettings.ignoresHangUp;
+    for (const auto& [option, field] : {std::pair{&modemConnect, &modemSettings.connectDelayMs},
+                                        std::pair{&modemGuard, &modemSettings.escapeGuardMs}}) {
+        if (!parser.isSet(*option))
+            continue;
+        const std::optional<int> ms = numberOption(parser, *option, 1, result.error);
+        if (!ms)
+            return result;
+        *field = *ms;
+    }
     return result;
 }

@@ -32,6 +32,15 @@ ModuleSimulator::ModuleSimulator(const SimulatorSettings& settings, QObject* par
 {
     m_protocol.setVersionTexts(settings.versions);
     m_protocol.faults() = settings.faults;
+    if (settings.modem.enabled) {
+        m_modem = new HayesModem(settings.modem, this);
+        connect(m_modem, &HayesModem::toModule, this, [this](const QByteArray& bytes) {
+            for (char c : bytes)
+                m_lines.feed(c);
+        });
+        connect(m_modem, &HayesModem::toProgram, this, &ModuleSimulator::toProgram);
+        connect(m_modem, &HayesModem::commandReceived, this, &ModuleSimulator::record);
+    }
 }
 
 ModuleSimulator::~ModuleSimulator() = default;
@@ -61,8 +70,17 @@ void ModuleSimulator::setBaudRate(int baud)
 
 void ModuleSimulator::sendLine(const QByteArray& line)
 {
+    const QByteArray bytes = line + SerialLink::kCR;
+    if (m_modem)
+        m_modem->transmit(bytes);
+    else
+        toProgram(bytes);
+}
+
+void ModuleSimulator::toProgram(const QByteArray& bytes)
+{
     if (m_output)
-        m_output->send(line + SerialLink::kCR);
+        m_output->send(bytes);
 }
 
 void ModuleSimulator::readMaster()
@@ -71,8 +89,12 @@ void ModuleSimulator::readMaster()
     for (;;) {
         const ssize_t n = ::read(m_terminal.masterFd(), buffer.data(), buffer.size());
         if (n > 0) {
-            for (ssize_t i = 0; i < n; ++i)
-                m_lines.feed(buffer[std::size_t(i)]);
+            if (m_modem) {
+                m_modem->receive(QByteArrayView(buffer.data(), n));
+            } else {
+                for (ssize_t i = 0; i < n; ++i)
+                    m_lines.feed(buffer[std::size_t(i)]);
+            }
             continue;
         }
         if (n < 0 && errno == EINTR)
@@ -88,10 +110,15 @@ void ModuleSimulator::readMaster()
     }
 }
 
-void ModuleSimulator::handleLine(const QByteArray& line)
+void ModuleSimulator::record(const QByteArray& line)
 {
     m_received.append(line);
     emit lineReceived(line);
+}
+
+void ModuleSimulator::handleLine(const QByteArray& line)
+{
+    record(line);
     for (const QByteArray& reply : m_protocol.handleLine(line))
         sendLine(reply);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "HayesModem.h"
 #include "ModuleProtocol.h"
 #include "OutputQueue.h"
 #include "PseudoTerminal.h"
@@ -15,8 +16,10 @@
 #include <memory>
 
 // A simulated module on a pseudo-terminal: received bytes become lines for
-// the protocol, its replies go back ended by CR. Every received line is kept,
-// so tests can check what the program sent.
+// the protocol, its replies go back ended by CR. With a modem in front, the
+// bytes pass through the modem first. Every received line is kept, the
+// modem's command lines and escapes too, so tests can check what the program
+// sent.
 class ModuleSimulator : public QObject
 {
     Q_OBJECT
@@ -37,6 +40,9 @@ public:
     ModuleProtocol& module() { return m_protocol; }
     const ModuleProtocol& module() const { return m_protocol; }
 
+    // The modem in front of the module, or null when there is none.
+    HayesModem* modem() { return m_modem; }
+
     void setBaudRate(int baud);
 
     // Sends a line of the module's own accord (CR is added).
@@ -51,11 +57,14 @@ signals:
 private:
     void readMaster();
     void handleLine(const QByteArray& line);
+    void record(const QByteArray& line);
+    void toProgram(const QByteArray& bytes);
 
     ModuleProtocol m_protocol;
     int m_baudRate;
     LineAssembler m_lines;
     QList<QByteArray> m_received;
+    HayesModem* m_modem = nullptr;
     PseudoTerminal m_terminal;
     // Declared after the terminal so that they let go of its master first.
     std::unique_ptr<QSocketNotifier> m_reader;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FaultSwitches.h"
+#include "ModemSettings.h"
 #include "VersionBlock.h"
 
 #include <QString>
@@ -16,4 +17,5 @@ struct SimulatorSettings
     FaultSwitches faults;
     // Output pacing in bits per second; 0 sends at once.
     int baudRate = 0;
+    ModemSettings modem;
 };

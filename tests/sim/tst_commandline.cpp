@@ -16,6 +16,8 @@ class CommandLineTest : public QObject
     Q_OBJECT
 private slots:
     void values();
+    void modem_data();
+    void modem();
     void faultSwitches_data();
     void faultSwitches();
     void rejected_data();
@@ -33,6 +35,41 @@ void CommandLineTest::values()
     QCOMPARE(line.settings.baudRate, 19200);
     QCOMPARE(line.settings.versions.program, QByteArray("TEST V0.01"));
     QCOMPARE(line.settings.versions.data, QByteArray("3"));
+}
+
+void CommandLineTest::modem_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<bool>("silent");
+    QTest::addColumn<bool>("ignoresHangUp");
+    QTest::addColumn<int>("connectMs");
+    QTest::addColumn<int>("guardMs");
+
+    const ModemSettings defaults;
+    QTest::newRow("none") << QStringList{} << false << false << false << defaults.connectDelayMs
+                          << defaults.escapeGuardMs;
+    QTest::newRow("modem") << QStringList{"--modem"} << true << false << false << defaults.connectDelayMs
+                           << defaults.escapeGuardMs;
+    QTest::newRow("silent modem") << QStringList{"--modem-silent"} << true << true << false
+                                  << defaults.connectDelayMs << defaults.escapeGuardMs;
+    QTest::newRow("modem ignoring ATH") << QStringList{"--modem-ignores-ath"} << true << false << true
+                                        << defaults.connectDelayMs << defaults.escapeGuardMs;
+    QTest::newRow("times") << QStringList{"--modem", "--modem-connect-ms", "20", "--modem-guard-ms", "50"} << true
+                           << false << false << 20 << 50;
+}
+
+void CommandLineTest::modem()
+{
+    QFETCH(QStringList, options);
+    const CommandLine line = parse(options);
+    QVERIFY2(line.error.isEmpty(), qPrintable(line.error));
+    const ModemSettings& m = line.settings.modem;
+    QTEST(m.enabled, "enabled");
+    QTEST(m.silent, "silent");
+    QTEST(m.ignoresHangUp, "ignoresHangUp");
+    QTEST(m.connectDelayMs, "connectMs");
+    QTEST(m.escapeGuardMs, "guardMs");
 }
 
 void CommandLineTest::faultSwitches_data()
@@ -68,6 +105,8 @@ void CommandLineTest::rejected_data()
     QTest::newRow("unknown option") << QStringList{"--loud"};
     QTest::newRow("positional argument") << QStringList{"/dev/ttyS0"};
     QTest::newRow("missing value") << QStringList{"--link"};
+    QTest::newRow("guard time zero") << QStringList{"--modem", "--modem-guard-ms", "0"};
+    QTest::newRow("connect time not a number") << QStringList{"--modem", "--modem-connect-ms", "soon"};
 }
 
 void CommandLineTest::rejected()
@@ -83,7 +122,8 @@ void CommandLineTest::help()
     QVERIFY(line.helpRequested);
     QVERIFY(line.error.isEmpty());
     for (const char* option : {"--link", "--code", "--baud", "--silent", "--refuse-code", "--wrong-block",
-                               "--bad-checksum", "--program-version", "--data-version"})
+                               "--bad-checksum", "--program-version", "--data-version", "--modem", "--modem-silent",
+                               "--modem-ignores-ath", "--modem-connect-ms", "--modem-guard-ms"})
         QVERIFY2(line.helpText.contains(QLatin1String(option)), option);
 }
 

@@ -37,6 +37,7 @@ private slots:
     void faultsFlippedWhileRunning();
     void portMayBeClosedAndReopened();
     void pacedOutputArrivesWhole();
+    void modemInFront();
 
 private:
     QTemporaryDir m_dir;
@@ -226,6 +227,39 @@ void ModuleSimulatorTest::pacedOutputArrivesWhole()
     // 545 characters take about 280 ms at 1920 characters a second; a slow
     // machine only makes this longer.
     QVERIFY2(clock.elapsed() >= 200, qPrintable(QString::number(clock.elapsed())));
+}
+
+void ModuleSimulatorTest::modemInFront()
+{
+    SimulatorSettings settings;
+    settings.modem.enabled = true;
+    settings.modem.connectDelayMs = 10;
+    settings.modem.escapeGuardMs = 50;
+    ModuleSimulator simulator(settings);
+    QVERIFY(simulator.start());
+    QVERIFY(simulator.modem());
+    RawPortClient port(simulator.devicePath());
+    const QByteArray code = codeCheckLine(QStringLiteral("1234"));
+
+    port.sendLine(code);
+    QCOMPARE(port.readLine(), std::optional<QByteArray>("ERROR"));
+    port.sendLine("AT");
+    QCOMPARE(port.readLine(), std::optional<QByteArray>("OK"));
+    port.sendLine("ATD5551234");
+    QCOMPARE(port.readLine(), std::optional<QByteArray>("CONNECT 9600"));
+    port.sendLine(code);
+    QCOMPARE(port.readLine(), std::optional<QByteArray>("PWDOK"));
+    // Of the module's own accord: passes while the call is up.
+    simulator.sendLine("AT_/hello");
+    QCOMPARE(port.readLine(), std::optional<QByteArray>("AT_/hello"));
+
+    QTest::qWait(3 * settings.modem.escapeGuardMs);
+    port.sendRaw("+++");
+    QCOMPARE(port.readLine(), std::optional<QByteArray>("OK"));
+    simulator.sendLine("AT_/dropped");
+    port.sendLine("ATH");
+    QCOMPARE(port.readLine(), std::optional<QByteArray>("OK"));
+    QCOMPARE(simulator.receivedLines(), (QByteArrayList{code, "AT", "ATD5551234", code, "+++", "ATH"}));
 }
 
 QTEST_GUILESS_MAIN(ModuleSimulatorTest)

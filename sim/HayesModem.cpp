@@ -1,0 +1,96 @@
+#include "HayesModem.h"
+
+#include "link/SerialLink.h"
+
+namespace {
+
+namespace command {
+constexpr QByteArrayView kAttention = "AT";
+constexpr QByteArrayView kHangUp = "ATH";
+constexpr QByteArrayView kHangUpZero = "ATH0";
+constexpr QByteArrayView kDial = "ATD";
+} // namespace command
+
+namespace result {
+constexpr QByteArrayView kOk = "OK";
+constexpr QByteArrayView kError = "ERROR";
+constexpr QByteArrayView kConnect = "CONNECT 9600";
+} // namespace result
+
+} // namespace
+
+HayesModem::HayesModem(const ModemSettings& settings, QObject* parent)
+    : QObject(parent)
+    , m_settings(settings)
+    , m_commandLine([this](const QByteArray& line) { handleCommand(line); })
+    , m_escape([this](const QByteArray& bytes) { route(bytes); })
+{
+    m_connectDelay.setSingleShot(true);
+    connect(&m_connectDelay, &QTimer::timeout, this, &HayesModem::connected);
+    connect(&m_escape, &EscapeDetector::escaped, this, &HayesModem::escaped);
+}
+
+void HayesModem::receive(QByteArrayView bytes)
+{
+    m_escape.feed(bytes, m_settings.escapeGuardMs);
+}
+
+void HayesModem::transmit(const QByteArray& bytes)
+{
+    if (m_mode == Mode::Data)
+        emit toProgram(bytes);
+}
+
+void HayesModem::route(const QByteArray& bytes)
+{
+    if (m_mode == Mode::Data) {
+        emit toModule(bytes);
+        return;
+    }
+    for (char c : bytes)
+        m_commandLine.feed(c);
+}
+
+void HayesModem::handleCommand(const QByteArray& line)
+{
+    emit commandReceived(line);
+    if (m_mode == Mode::Dialling) {
+        m_connectDelay.stop();
+        m_mode = Mode::Command;
+    }
+    if (m_settings.silent)
+        return;
+    if (line == command::kAttention) {
+        reply(result::kOk);
+    } else if (line == command::kHangUp || line == command::kHangUpZero) {
+        if (!m_settings.ignoresHangUp)
+            reply(result::kOk);
+    } else if (line.startsWith(command::kDial) && line.size() > command::kDial.size()) {
+        m_mode = Mode::Dialling;
+        m_connectDelay.start(m_settings.connectDelayMs);
+    } else {
+        reply(result::kError);
+    }
+}
+
+void HayesModem::connected()
+{
+    // Whatever stood unfinished in the command line belongs to no command.
+    m_commandLine = LineAssembler([this](const QByteArray& line) { handleCommand(line); });
+    m_mode = Mode::Data;
+    reply(result::kConnect);
+}
+
+void HayesModem::escaped()
+{
+    emit commandReceived(kEscapeLine.toByteArray());
+    m_connectDelay.stop();
+    m_mode = Mode::Command;
+    if (!m_settings.silent)
+        reply(result::kOk);
+}
+
+void HayesModem::reply(QByteArrayView text)
+{
+    emit toProgram(text.toByteArray() + SerialLink::kCR);
+}
