@@ -9,6 +9,7 @@
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
+#include <limits>
 #include <optional>
 #include <utility>
 
@@ -20,18 +21,23 @@ bool isInstallerCode(const QString& text)
     return kDigits.match(text).hasMatch();
 }
 
-// The option's value as a whole number of at least `lowest`; sets `error` otherwise.
+// The option's value as a whole number from `lowest` to `highest`; sets `error` otherwise.
 std::optional<int> numberOption(const QCommandLineParser& parser, const QCommandLineOption& option, int lowest,
-                                QString& error)
+                                int highest, QString& error)
 {
     bool ok = false;
     const int value = parser.value(option).toInt(&ok);
-    if (ok && value >= lowest)
+    if (ok && value >= lowest && value <= highest)
         return value;
-    error = QStringLiteral("--%1 needs a number of at least %2: ").arg(option.names().constFirst()).arg(lowest)
+    error = QStringLiteral("--%1 needs a number from %2 to %3: ")
+                .arg(option.names().constFirst())
+                .arg(lowest)
+                .arg(highest)
         + parser.value(option);
     return std::nullopt;
 }
+
+constexpr int kNoLimit = std::numeric_limits<int>::max();
 
 } // namespace
 
@@ -82,8 +88,23 @@ CommandLine parseCommandLine(const QStringList& arguments)
                                         QStringLiteral("Silence before and after the +++ escape (default %1).")
                                             .arg(ModemSettings{}.escapeGuardMs),
                                         QStringLiteral("MS"));
+    const QCommandLineOption load(QStringLiteral("load"),
+                                  QStringLiteral("Starts with the parameters of this data file (.SD2)."),
+                                  QStringLiteral("FILE"));
+    const QCommandLineOption saveOnExit(QStringLiteral("save-on-exit"),
+                                        QStringLiteral("Saves the parameters in use to this data file at exit."),
+                                        QStringLiteral("FILE"));
+    const QCommandLineOption dropBlock(QStringLiteral("drop-block"),
+                                       QStringLiteral("Never answers a read of this parameter block (0-7)."),
+                                       QStringLiteral("N"));
+    const QCommandLineOption nakWrite(QStringLiteral("nak-write"),
+                                      QStringLiteral("Never acknowledges a write of this parameter block (0-7)."),
+                                      QStringLiteral("N"));
+    const QCommandLineOption noActivation(QStringLiteral("no-activation"),
+                                          QStringLiteral("Never confirms WRACT; written blocks stay staged."));
     parser.addOptions({link, code, baud, silent, refuseCode, wrongBlock, badChecksum, programVersion, dataVersion,
-                       modem, modemSilent, modemIgnoresHangUp, modemConnect, modemGuard});
+                       modem, modemSilent, modemIgnoresHangUp, modemConnect, modemGuard, load, saveOnExit,
+                       dropBlock, nakWrite, noActivation});
 
     result.helpText = parser.helpText();
     if (!parser.parse(arguments)) {
@@ -110,7 +131,7 @@ CommandLine parseCommandLine(const QStringList& arguments)
         settings.installerCode = digits;
     }
     if (parser.isSet(baud)) {
-        const std::optional<int> rate = numberOption(parser, baud, OutputQueue::kMinimumBaud, result.error);
+        const std::optional<int> rate = numberOption(parser, baud, OutputQueue::kMinimumBaud, kNoLimit, result.error);
         if (!rate)
             return result;
         settings.baudRate = *rate;
@@ -119,6 +140,18 @@ CommandLine parseCommandLine(const QStringList& arguments)
     settings.faults.refuseCode = parser.isSet(refuseCode);
     settings.faults.wrongBlock = parser.isSet(wrongBlock);
     settings.faults.badChecksum = parser.isSet(badChecksum);
+    settings.faults.noActivation = parser.isSet(noActivation);
+    for (const auto& [option, field] : {std::pair{&dropBlock, &settings.faults.dropReadBlock},
+                                        std::pair{&nakWrite, &settings.faults.nakWriteBlock}}) {
+        if (!parser.isSet(*option))
+            continue;
+        const std::optional<int> block = numberOption(parser, *option, 0, memory::kBlockCount - 1, result.error);
+        if (!block)
+            return result;
+        *field = block;
+    }
+    result.loadPath = parser.value(load);
+    result.saveOnExitPath = parser.value(saveOnExit);
     if (parser.isSet(programVersion))
         settings.versions.program = toCp1250(parser.value(programVersion));
     if (parser.isSet(dataVersion))
@@ -132,7 +165,7 @@ CommandLine parseCommandLine(const QStringList& arguments)
                                         std::pair{&modemGuard, &modemSettings.escapeGuardMs}}) {
         if (!parser.isSet(*option))
             continue;
-        const std::optional<int> ms = numberOption(parser, *option, 1, result.error);
+        const std::optional<int> ms = numberOption(parser, *option, 1, kNoLimit, result.error);
         if (!ms)
             return result;
         *field = *ms;

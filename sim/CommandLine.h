@@ -10,6 +10,9 @@ struct CommandLine
 {
     SimulatorSettings settings;
     QString linkPath;
+    // Data files to start from and to save the parameters in use to at exit.
+    QString loadPath;
+    QString saveOnExitPath;
     bool helpRequested = false;
     QString helpText;
     // Empty when the command line is good.

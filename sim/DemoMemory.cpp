@@ -1,42 +1,14 @@
 #include "DemoMemory.h"
 
-#include "link/Cp1250.h"
+#include "params/FieldConversions.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string_view>
+#include <utility>
 
 namespace {
-
-// Where the records lie and where each field sits inside its record.
-namespace layout {
-constexpr int kNameLength = 10;
-constexpr int kUsersAt = 0;
-constexpr int kUserSize = 15;
-constexpr int kZonesAt = 183;
-constexpr int kZoneSize = 20;
-} // namespace layout
-
-namespace userField {
-constexpr int kName = 0;
-constexpr int kCode = 10;
-constexpr int kRights = 13; // big-endian word
-} // namespace userField
-
-namespace zoneField {
-constexpr int kName = 0;
-constexpr int kWiring = 10;
-constexpr int kPartition = 11;
-constexpr int kSensitivity = 12;
-constexpr int kEntryDelay = 13;
-constexpr int kExitDelay = 14;
-constexpr int kSilent = 15;
-constexpr int kSmartTime = 16;
-constexpr int kFollower = 17;
-constexpr int kCoverTime = 18;
-constexpr int kNight = 19;
-} // namespace zoneField
 
 // Rights word bits (bit k-1 is right k).
 namespace right {
@@ -124,51 +96,60 @@ template <typename Record, std::size_t N>
 constexpr bool namesFit(const std::array<Record, N>& records)
 {
     return std::all_of(records.begin(), records.end(),
-                       [](const Record& r) { return r.name.size() <= std::size_t(layout::kNameLength); });
+                       [](const Record& r) { return r.name.size() <= std::size_t(params::kNameLength); });
 }
 static_assert(namesFit(kUsers) && namesFit(kZones));
 
-// A text field: the code-page bytes of the text, padded with spaces.
-void placeName(ParameterMemory& mem, int at, std::u16string_view name)
+QString text(std::u16string_view chars)
 {
-    const QByteArray bytes = toCp1250(QStringView(name.data(), qsizetype(name.size())));
-    std::fill_n(mem.begin() + at, layout::kNameLength, ' ');
-    std::copy_n(bytes.begin(), std::min<qsizetype>(bytes.size(), layout::kNameLength), mem.begin() + at);
+    return QString::fromUtf16(chars.data(), qsizetype(chars.size()));
 }
 
-void placeUser(ParameterMemory& mem, int at, const DemoUser& user)
+params::UserRights rightsFlags(std::uint16_t bits)
 {
-    placeName(mem, at + userField::kName, user.name);
-    const CodeField code = packCode(QString::fromUtf16(user.code.data(), qsizetype(user.code.size())));
-    std::copy(code.begin(), code.end(), mem.begin() + at + userField::kCode);
-    mem[at + userField::kRights] = std::uint8_t(user.rights >> 8);
-    mem[at + userField::kRights + 1] = std::uint8_t(user.rights & 0xFF);
+    params::UserRights rights{};
+    for (std::size_t k = 0; k < rights.size(); ++k)
+        rights[k] = (bits >> k & 1u) != 0;
+    return rights;
 }
 
-void placeZone(ParameterMemory& mem, int at, const DemoZone& zone)
+void placeUser(params::ParameterImage& mem, int n, const DemoUser& user)
 {
-    placeName(mem, at + zoneField::kName, zone.name);
-    mem[at + zoneField::kWiring] = zone.wiring;
-    mem[at + zoneField::kPartition] = zone.partition;
-    mem[at + zoneField::kSensitivity] = zone.sensitivity;
-    mem[at + zoneField::kEntryDelay] = zone.entryDelay;
-    mem[at + zoneField::kExitDelay] = zone.exitDelay;
-    mem[at + zoneField::kSilent] = zone.silent;
-    mem[at + zoneField::kSmartTime] = zone.smartTime;
-    mem[at + zoneField::kFollower] = zone.follower;
-    mem[at + zoneField::kCoverTime] = zone.coverTime;
-    mem[at + zoneField::kNight] = zone.night;
+    using params::Field;
+    params::WriteText(mem, params::fieldRef(Field::UserName, n), user.name);
+    params::WriteCode(mem, params::fieldRef(Field::UserCode, n), text(user.code));
+    params::WriteUserRights(mem, params::fieldRef(Field::UserRights, n), rightsFlags(user.rights));
+}
+
+void placeZone(params::ParameterImage& mem, int n, const DemoZone& zone)
+{
+    using params::Field;
+    params::WriteText(mem, params::fieldRef(Field::ZoneName, n), zone.name);
+    const std::array<std::pair<Field, std::uint8_t>, 8> bytes = {{
+        {Field::ZoneWiring, zone.wiring},
+        {Field::ZonePartition, zone.partition},
+        {Field::ZoneSensitivity, zone.sensitivity},
+        {Field::ZoneEntryDelay, zone.entryDelay},
+        {Field::ZoneExitDelay, zone.exitDelay},
+        {Field::ZoneSmartTime, zone.smartTime},
+        {Field::ZoneCoverTime, zone.coverTime},
+        {Field::ZoneNightSetting, zone.night},
+    }};
+    for (const auto& [field, value] : bytes)
+        params::WriteByteField(mem, params::fieldRef(field, n), value);
+    params::WriteFlag(mem, params::fieldRef(Field::ZoneSilent, n), zone.silent != 0);
+    params::WriteFlag(mem, params::fieldRef(Field::ZoneFollower, n), zone.follower != 0);
 }
 
 } // namespace
 
-ParameterMemory demoParameterMemory()
+params::ParameterImage demoParameterMemory()
 {
-    ParameterMemory mem{};
+    params::ParameterImage mem;
     for (std::size_t n = 0; n < kUsers.size(); ++n)
-        placeUser(mem, layout::kUsersAt + int(n) * layout::kUserSize, kUsers[n]);
-    storeInstallerCode(mem, QString::fromUtf16(demo::kInstallerCode));
+        placeUser(mem, int(n) + 1, kUsers[n]);
+    storeInstallerCode(mem, text(demo::kInstallerCode));
     for (std::size_t n = 0; n < kZones.size(); ++n)
-        placeZone(mem, layout::kZonesAt + int(n) * layout::kZoneSize, kZones[n]);
+        placeZone(mem, int(n) + 1, kZones[n]);
     return mem;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 // Misbehaviour the simulated module can be told to show. Each switch may be
 // flipped at any time; it applies from the next received line on.
 struct FaultSwitches
@@ -8,4 +10,9 @@ struct FaultSwitches
     bool refuseCode = false;  // answers every code check with a refusal
     bool wrongBlock = false;  // block frames carry the low address byte + 1
     bool badChecksum = false; // block frames carry a checksum that does not match
+    // Parameter block (0-7) whose reads are never answered.
+    std::optional<int> dropReadBlock;
+    // Parameter block (0-7) whose writes are neither taken nor answered.
+    std::optional<int> nakWriteBlock;
+    bool noActivation = false; // "WRACT" neither takes effect nor is answered
 };

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
-ModuleMemory::ModuleMemory(const ParameterMemory& initial)
+ModuleMemory::ModuleMemory(const params::ParameterImage& initial)
     : m_active(initial)
     , m_staged(initial)
 {
 }
 
-void ModuleMemory::load(const ParameterMemory& contents)
+void ModuleMemory::load(const params::ParameterImage& contents)
 {
     m_active = contents;
     m_staged = contents;
@@ -17,5 +17,5 @@ void ModuleMemory::load(const ParameterMemory& contents)
 void ModuleMemory::stageBlock(int block, BlockData data)
 {
     Q_ASSERT(block >= 0 && block < memory::kBlockCount);
-    std::copy(data.begin(), data.end(), m_staged.begin() + block * frame::kDataSize);
+    std::copy(data.begin(), data.end(), m_staged.block(block).begin());
 }

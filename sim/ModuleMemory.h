@@ -7,13 +7,14 @@
 class ModuleMemory
 {
 public:
-    explicit ModuleMemory(const ParameterMemory& initial = {});
+    explicit ModuleMemory(const params::ParameterImage& initial = {});
 
-    const ParameterMemory& active() const { return m_active; }
-    const ParameterMemory& staged() const { return m_staged; }
+    const ParameterMemory& active() const { return m_active.bytes(); }
+    const ParameterMemory& staged() const { return m_staged.bytes(); }
+    const params::ParameterImage& activeImage() const { return m_active; }
 
     // Replaces both copies, as after a restart with these parameters.
-    void load(const ParameterMemory& contents);
+    void load(const params::ParameterImage& contents);
 
     // `block` must be below memory::kBlockCount.
     void stageBlock(int block, BlockData data);
@@ -23,6 +24,6 @@ public:
     QByteArray acceptedCode() const { return installerCodeText(m_active); }
 
 private:
-    ParameterMemory m_active{};
-    ParameterMemory m_staged{};
+    params::ParameterImage m_active;
+    params::ParameterImage m_staged;
 };

@@ -35,7 +35,7 @@ std::optional<std::uint16_t> parseAddress(QByteArrayView digits)
 
 } // namespace
 
-ModuleProtocol::ModuleProtocol(const ParameterMemory& initial)
+ModuleProtocol::ModuleProtocol(const params::ParameterImage& initial)
     : m_memory(initial)
 {
 }
@@ -85,6 +85,8 @@ void ModuleProtocol::readBlock(QByteArrayView addressDigits, Replies& replies)
         replies.append(reply::kCodeRejected.toByteArray());
         return;
     }
+    if (*address < memory::kBlockCount && m_faults.dropReadBlock == *address)
+        return;
     if (const std::optional<BlockBytes> data = readableBlock(*address))
         replies.append(blockReplyLine(*data, *address, m_faults));
 }
@@ -93,7 +95,7 @@ std::optional<BlockBytes> ModuleProtocol::readableBlock(std::uint16_t address) c
 {
     if (address < memory::kBlockCount) {
         BlockBytes data{};
-        const BlockData block = memoryBlock(m_memory.active(), address);
+        const BlockData block = m_memory.activeImage().block(address);
         std::copy(block.begin(), block.end(), data.begin());
         return data;
     }
@@ -120,6 +122,8 @@ void ModuleProtocol::receiveWriteFrame(QByteArrayView hexLine, Replies& replies)
     }
     // Blocks outside the parameter memory are acknowledged and dropped.
     const std::uint16_t address = frameAddress(*written);
+    if (address < memory::kBlockCount && m_faults.nakWriteBlock == address)
+        return;
     if (address < memory::kBlockCount)
         m_memory.stageBlock(address, BlockData(written->data(), frame::kDataSize));
     replies.append(reply::kWriteAcknowledged.toByteArray());
@@ -131,6 +135,8 @@ void ModuleProtocol::activate(QByteArrayView, Replies& replies)
         replies.append(reply::kCodeRejected.toByteArray());
         return;
     }
+    if (m_faults.noActivation)
+        return;
     m_memory.activate();
     replies.append(reply::kActivated.toByteArray());
 }

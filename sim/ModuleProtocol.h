@@ -21,7 +21,7 @@ class ModuleProtocol
 public:
     using Replies = QList<QByteArray>;
 
-    explicit ModuleProtocol(const ParameterMemory& initial);
+    explicit ModuleProtocol(const params::ParameterImage& initial);
 
     Replies handleLine(QByteArrayView line);
 

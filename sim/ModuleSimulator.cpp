@@ -14,9 +14,9 @@
 
 namespace {
 
-ParameterMemory startingMemory(const SimulatorSettings& settings)
+params::ParameterImage startingMemory(const SimulatorSettings& settings)
 {
-    ParameterMemory mem = demoParameterMemory();
+    params::ParameterImage mem = settings.memory ? *settings.memory : demoParameterMemory();
     if (settings.installerCode)
         storeInstallerCode(mem, *settings.installerCode);
     return mem;

@@ -1,42 +1,18 @@
 #include "ParameterMemory.h"
 
-#include "link/Commands.h"
+#include "params/ImageLayout.h"
+#include "params/TextFields.h"
 
-#include <algorithm>
-
-CodeField packCode(const QString& digits)
+void storeInstallerCode(params::ParameterImage& mem, const QString& digits)
 {
-    // One encoding in the whole project: the nibbles are the digits of the
-    // text the program appends to its commands.
-    const QByteArray encoded = encodeInstallerCode(digits);
-    CodeField field{};
-    for (int i = 0; i < memory::kCodeFieldSize; ++i)
-        field[i] = std::uint8_t(16 * upperHexValue(encoded[2 * i]) + upperHexValue(encoded[2 * i + 1]));
-    return field;
+    params::WriteCode(mem, params::fieldRef(params::Field::InstallerCode), digits);
 }
 
-QByteArray codeFieldText(std::span<const std::uint8_t, memory::kCodeFieldSize> field)
+QByteArray installerCodeText(const params::ParameterImage& mem)
 {
+    const params::FieldRef field = params::fieldRef(params::Field::InstallerCode);
     QByteArray text;
-    for (std::uint8_t byte : field)
+    for (std::uint8_t byte : mem.range(field.offset, field.size))
         appendHexByte(text, byte);
     return text;
-}
-
-void storeInstallerCode(ParameterMemory& mem, const QString& digits)
-{
-    const CodeField field = packCode(digits);
-    std::copy(field.begin(), field.end(), mem.begin() + memory::kInstallerCodeAt);
-}
-
-QByteArray installerCodeText(const ParameterMemory& mem)
-{
-    return codeFieldText(std::span<const std::uint8_t, memory::kCodeFieldSize>(
-        mem.data() + memory::kInstallerCodeAt, memory::kCodeFieldSize));
-}
-
-BlockData memoryBlock(const ParameterMemory& mem, int block)
-{
-    Q_ASSERT(block >= 0 && block < memory::kBlockCount);
-    return BlockData(mem.data() + block * frame::kDataSize, frame::kDataSize);
 }

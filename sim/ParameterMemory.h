@@ -1,40 +1,27 @@
 #pragma once
 
 #include "link/BlockFrame.h"
+#include "params/ParameterImage.h"
 
 #include <QByteArray>
 #include <QString>
 
 #include <array>
 #include <cstdint>
-#include <span>
 
-// The module's parameter memory: eight blocks of 256 bytes, read and written
-// one block frame at a time.
+// The module's parameter memory holds the same 2048 bytes, in the same
+// layout, as the program's parameter image, so the simulator keeps it as one.
 namespace memory {
-
-constexpr int kBlockCount = 8;
-constexpr int kSize = kBlockCount * frame::kDataSize;
-
-// The installer code the module accepts, stored as a code field.
-constexpr int kInstallerCodeAt = 180;
-constexpr int kCodeFieldSize = 3;
-
+constexpr int kBlockCount = params::ParameterImage::kBlockCount;
+constexpr int kSize = params::ParameterImage::kSize;
 } // namespace memory
 
-using ParameterMemory = std::array<std::uint8_t, memory::kSize>;
+// The plain bytes of the memory, as tests compare them.
+using ParameterMemory = params::ParameterImage::Bytes;
 using BlockBytes = std::array<std::uint8_t, frame::kDataSize>;
-using CodeField = std::array<std::uint8_t, memory::kCodeFieldSize>;
 
-// A code field: the six characters of the encoded code read as hex nibbles,
-// high nibble first ("1234" is 0xED 0xCB 0x00).
-CodeField packCode(const QString& digits);
+void storeInstallerCode(params::ParameterImage& mem, const QString& digits);
 
-// The encoded code that matches a stored code field: its bytes in upper-case hex.
-QByteArray codeFieldText(std::span<const std::uint8_t, memory::kCodeFieldSize> field);
-
-void storeInstallerCode(ParameterMemory& mem, const QString& digits);
-QByteArray installerCodeText(const ParameterMemory& mem);
-
-// Block n is bytes 256n .. 256n + 255; n must be below kBlockCount.
-BlockData memoryBlock(const ParameterMemory& mem, int block);
+// The encoded code that matches the stored installer code: its three bytes
+// in upper-case hex ("1234" is stored as ED CB 00 and sent as "EDCB00").
+QByteArray installerCodeText(const params::ParameterImage& mem);

@@ -4,6 +4,8 @@
 #include "ModemSettings.h"
 #include "VersionBlock.h"
 
+#include "params/ParameterImage.h"
+
 #include <QString>
 
 #include <optional>
@@ -11,7 +13,9 @@
 // How a simulated module starts.
 struct SimulatorSettings
 {
-    // Stored over the demo memory's installer code when set.
+    // The parameters to start with; the demo memory when not set.
+    std::optional<params::ParameterImage> memory;
+    // Stored over the starting memory's installer code when set.
     std::optional<QString> installerCode;
     VersionTexts versions;
     FaultSwitches faults;

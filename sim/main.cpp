@@ -2,6 +2,8 @@
 #include "ModuleSimulator.h"
 #include "TerminationSignals.h"
 
+#include "params/DataFile.h"
+
 #include <QCoreApplication>
 #include <QTextStream>
 
@@ -27,7 +29,17 @@ int main(int argc, char* argv[])
     TerminationSignals terminations;
     QObject::connect(&terminations, &TerminationSignals::received, &app, &QCoreApplication::quit);
 
-    ModuleSimulator simulator(commandLine.settings);
+    SimulatorSettings settings = commandLine.settings;
+    if (!commandLine.loadPath.isEmpty()) {
+        params::ParameterImage image;
+        if (const params::FileResult loaded = params::OpenDataFile(commandLine.loadPath, image); !loaded) {
+            err << "sentrova-sim: " << loaded.error << '\n' << Qt::flush;
+            return 1;
+        }
+        settings.memory = image;
+    }
+
+    ModuleSimulator simulator(settings);
     if (!simulator.start(commandLine.linkPath)) {
         err << "sentrova-sim: " << simulator.errorString() << '\n' << Qt::flush;
         return 1;
@@ -35,5 +47,14 @@ int main(int argc, char* argv[])
     out << simulator.devicePath() << '\n' << Qt::flush;
 
     // The simulator removes its link when it goes, after the event loop ends.
-    return QCoreApplication::exec();
+    const int status = QCoreApplication::exec();
+    if (!commandLine.saveOnExitPath.isEmpty()) {
+        const params::FileResult saved =
+            params::SaveDataFile(commandLine.saveOnExitPath, simulator.module().memory().activeImage());
+        if (!saved) {
+            err << "sentrova-sim: " << saved.error << '\n' << Qt::flush;
+            return 1;
+        }
+    }
+    return status;
 }

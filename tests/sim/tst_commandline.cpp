@@ -28,13 +28,21 @@ private slots:
 void CommandLineTest::values()
 {
     const CommandLine line = parse({"--link", "/tmp/x/m", "--code", "987654", "--baud", "19200",
-                                    "--program-version", "TEST V0.01", "--data-version", "3"});
+                                    "--program-version", "TEST V0.01", "--data-version", "3", "--load", "in.SD2",
+                                    "--save-on-exit", "out.SD2", "--drop-block", "7", "--nak-write", "0"});
     QVERIFY2(line.error.isEmpty(), qPrintable(line.error));
     QCOMPARE(line.linkPath, QStringLiteral("/tmp/x/m"));
     QCOMPARE(line.settings.installerCode, std::optional<QString>(QStringLiteral("987654")));
     QCOMPARE(line.settings.baudRate, 19200);
     QCOMPARE(line.settings.versions.program, QByteArray("TEST V0.01"));
     QCOMPARE(line.settings.versions.data, QByteArray("3"));
+    QCOMPARE(line.loadPath, QStringLiteral("in.SD2"));
+    QCOMPARE(line.saveOnExitPath, QStringLiteral("out.SD2"));
+    QCOMPARE(line.settings.faults.dropReadBlock, std::optional<int>(7));
+    QCOMPARE(line.settings.faults.nakWriteBlock, std::optional<int>(0));
+    QVERIFY(!line.settings.faults.noActivation);
+    QVERIFY(!parse({}).settings.faults.dropReadBlock);
+    QVERIFY(!parse({}).settings.faults.nakWriteBlock);
 }
 
 void CommandLineTest::modem_data()
@@ -80,6 +88,7 @@ void CommandLineTest::faultSwitches_data()
     QTest::newRow("refuse code") << "--refuse-code" << 1;
     QTest::newRow("wrong block") << "--wrong-block" << 2;
     QTest::newRow("bad checksum") << "--bad-checksum" << 3;
+    QTest::newRow("no activation") << "--no-activation" << 4;
 }
 
 void CommandLineTest::faultSwitches()
@@ -89,7 +98,7 @@ void CommandLineTest::faultSwitches()
     const CommandLine line = parse({option});
     QVERIFY2(line.error.isEmpty(), qPrintable(line.error));
     const FaultSwitches& f = line.settings.faults;
-    const std::array<bool, 4> set = {f.silent, f.refuseCode, f.wrongBlock, f.badChecksum};
+    const std::array<bool, 5> set = {f.silent, f.refuseCode, f.wrongBlock, f.badChecksum, f.noActivation};
     for (int i = 0; i < int(set.size()); ++i)
         QCOMPARE(set[std::size_t(i)], i == which);
 }
@@ -105,6 +114,9 @@ void CommandLineTest::rejected_data()
     QTest::newRow("unknown option") << QStringList{"--loud"};
     QTest::newRow("positional argument") << QStringList{"/dev/ttyS0"};
     QTest::newRow("missing value") << QStringList{"--link"};
+    QTest::newRow("dropped block past the parameters") << QStringList{"--drop-block", "8"};
+    QTest::newRow("negative block") << QStringList{"--nak-write", "-1"};
+    QTest::newRow("block not a number") << QStringList{"--nak-write", "x"};
     QTest::newRow("guard time zero") << QStringList{"--modem", "--modem-guard-ms", "0"};
     QTest::newRow("connect time not a number") << QStringList{"--modem", "--modem-connect-ms", "soon"};
 }
@@ -123,7 +135,8 @@ void CommandLineTest::help()
     QVERIFY(line.error.isEmpty());
     for (const char* option : {"--link", "--code", "--baud", "--silent", "--refuse-code", "--wrong-block",
                                "--bad-checksum", "--program-version", "--data-version", "--modem", "--modem-silent",
-                               "--modem-ignores-ath", "--modem-connect-ms", "--modem-guard-ms"})
+                               "--modem-ignores-ath", "--modem-connect-ms", "--modem-guard-ms", "--load",
+                               "--save-on-exit", "--drop-block", "--nak-write", "--no-activation"})
         QVERIFY2(line.helpText.contains(QLatin1String(option)), option);
 }
 

@@ -53,7 +53,7 @@ private slots:
 
 void DemoMemoryTest::installerCode()
 {
-    const ParameterMemory mem = demoParameterMemory();
+    const ParameterMemory mem = demoParameterMemory().bytes();
     QCOMPARE(bytesAt(mem, 180, 3), QByteArray("\xED\xCB\x00", 3));
 }
 
@@ -71,13 +71,13 @@ void DemoMemoryTest::names()
 {
     QFETCH(int, at);
     QFETCH(QString, name);
-    const QByteArray field = bytesAt(demoParameterMemory(), at, kNameLength);
+    const QByteArray field = bytesAt(demoParameterMemory().bytes(), at, kNameLength);
     QCOMPARE(fromCp1250(field), name.leftJustified(kNameLength, u' '));
 }
 
 void DemoMemoryTest::userCodes()
 {
-    const ParameterMemory mem = demoParameterMemory();
+    const ParameterMemory mem = demoParameterMemory().bytes();
     int fourDigits = 0;
     int sixDigits = 0;
     int none = 0;
@@ -116,7 +116,7 @@ void DemoMemoryTest::zoneSettingsInRange()
 {
     QFETCH(int, offset);
     QFETCH(int, highest);
-    const ParameterMemory mem = demoParameterMemory();
+    const ParameterMemory mem = demoParameterMemory().bytes();
     for (int zone = 0; zone < 12; ++zone) {
         const int at = kZonesAt + zone * kZoneSize;
         QVERIFY2(mem[at + offset] <= highest, qPrintable(QStringLiteral("zone %1").arg(zone + 1)));

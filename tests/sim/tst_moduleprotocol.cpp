@@ -14,11 +14,11 @@ using Replies = ModuleProtocol::Replies;
 
 // Every block different from the others, so a block taken from the wrong
 // place shows; the installer code is 1234.
-ParameterMemory patternMemory()
+params::ParameterImage patternMemory()
 {
-    ParameterMemory mem{};
+    params::ParameterImage mem;
     for (int i = 0; i < memory::kSize; ++i)
-        mem[i] = std::uint8_t(i * 31 + (i >> 8) * 7 + 1);
+        mem.set(i, std::uint8_t(i * 31 + (i >> 8) * 7 + 1));
     storeInstallerCode(mem, QStringLiteral("1234"));
     return mem;
 }
@@ -90,6 +90,9 @@ private slots:
     void wrongBlockSwitch();
     void badChecksumSwitch();
     void silentSwitch();
+    void dropReadBlockSwitch();
+    void nakWriteBlockSwitch();
+    void noActivationSwitch();
     void otherLinesIgnored_data();
     void otherLinesIgnored();
 };
@@ -119,7 +122,7 @@ void ModuleProtocolTest::codeCheck()
     QFETCH(QByteArray, line);
     QFETCH(QByteArray, reply);
 
-    ParameterMemory mem = demoParameterMemory();
+    params::ParameterImage mem = demoParameterMemory();
     storeInstallerCode(mem, stored);
     ModuleProtocol module(mem);
     QCOMPARE(module.handleLine(line), Replies{reply});
@@ -144,13 +147,13 @@ void ModuleProtocolTest::readBlock_data()
 void ModuleProtocolTest::readBlock()
 {
     QFETCH(int, block);
-    const ParameterMemory mem = patternMemory();
+    const params::ParameterImage mem = patternMemory();
     ModuleProtocol module(mem);
     logIn(module);
 
     Frame f{};
     QCOMPARE(readFrame(module, std::uint16_t(block), f), FrameDecode::Good);
-    QVERIFY(std::equal(f.begin(), f.begin() + frame::kDataSize, mem.begin() + block * frame::kDataSize));
+    QVERIFY(std::equal(f.begin(), f.begin() + frame::kDataSize, mem.block(block).begin()));
     QVERIFY(std::all_of(f.begin() + frame::kDataSize, f.begin() + frame::kAddressHigh,
                         [](std::uint8_t b) { return b == 0; }));
     QCOMPARE(f[frame::kAddressHigh], 0);
@@ -234,23 +237,23 @@ void ModuleProtocolTest::unansweredReads()
 
 void ModuleProtocolTest::writeIsStagedUntilActivated()
 {
-    const ParameterMemory original = patternMemory();
+    const params::ParameterImage original = patternMemory();
     ModuleProtocol module(original);
     logIn(module);
     const BlockBytes data = filledBlock(0x40);
-    ParameterMemory expected = original;
-    std::copy(data.begin(), data.end(), expected.begin() + 5 * frame::kDataSize);
+    params::ParameterImage expected = original;
+    std::copy(data.begin(), data.end(), expected.block(5).begin());
 
     QCOMPARE(writeBlock(module, writeFrameLine(data, 5)), Replies{"WROK"});
-    QCOMPARE(module.memory().staged(), expected);
-    QCOMPARE(module.memory().active(), original);
+    QCOMPARE(module.memory().staged(), expected.bytes());
+    QCOMPARE(module.memory().active(), original.bytes());
     // Reads come from the parameters in use.
     Frame f{};
     QCOMPARE(readFrame(module, 5, f), FrameDecode::Good);
-    QVERIFY(std::equal(f.begin(), f.begin() + frame::kDataSize, memoryBlock(original, 5).begin()));
+    QVERIFY(std::equal(f.begin(), f.begin() + frame::kDataSize, original.block(5).begin()));
 
     QCOMPARE(module.handleLine("WRACT"), Replies{"CRCOK"});
-    QCOMPARE(module.memory().active(), expected);
+    QCOMPARE(module.memory().active(), expected.bytes());
     QCOMPARE(readFrame(module, 5, f), FrameDecode::Good);
     QVERIFY(std::equal(f.begin(), f.begin() + frame::kDataSize, data.begin()));
 }
@@ -279,43 +282,43 @@ void ModuleProtocolTest::badWriteFrame_data()
 void ModuleProtocolTest::badWriteFrame()
 {
     QFETCH(QByteArray, line);
-    const ParameterMemory original = patternMemory();
+    const params::ParameterImage original = patternMemory();
     ModuleProtocol module(original);
     logIn(module);
     QCOMPARE(writeBlock(module, line), Replies{"WRFLERR"});
-    QCOMPARE(module.memory().staged(), original);
+    QCOMPARE(module.memory().staged(), original.bytes());
 }
 
 void ModuleProtocolTest::writeOutsideParameters()
 {
-    const ParameterMemory original = patternMemory();
+    const params::ParameterImage original = patternMemory();
     ModuleProtocol module(original);
     logIn(module);
     for (const std::uint16_t address : {std::uint16_t(8), std::uint16_t(0x0100), std::uint16_t(0xF000)})
         QCOMPARE(writeBlock(module, writeFrameLine(filledBlock(1), address)), Replies{"WROK"});
     QCOMPARE(module.handleLine("WRACT"), Replies{"CRCOK"});
-    QCOMPARE(module.memory().active(), original);
+    QCOMPARE(module.memory().active(), original.bytes());
 }
 
 void ModuleProtocolTest::writeAndActivateNeedLogin()
 {
-    const ParameterMemory original = patternMemory();
+    const params::ParameterImage original = patternMemory();
     ModuleProtocol module(original);
     QCOMPARE(module.handleLine("WRFL"), Replies{});
     QCOMPARE(module.handleLine(writeFrameLine(filledBlock(9), 0)), Replies{"PWDERR"});
     QCOMPARE(module.handleLine("WRACT"), Replies{"PWDERR"});
-    QCOMPARE(module.memory().staged(), original);
-    QCOMPARE(module.memory().active(), original);
+    QCOMPARE(module.memory().staged(), original.bytes());
+    QCOMPARE(module.memory().active(), original.bytes());
 }
 
 void ModuleProtocolTest::activatedCodeTakesEffect()
 {
     ModuleProtocol module(patternMemory());
     logIn(module);
-    ParameterMemory changed = module.memory().active();
+    params::ParameterImage changed = module.memory().activeImage();
     storeInstallerCode(changed, QStringLiteral("987654"));
     BlockBytes block0{};
-    std::copy_n(changed.begin(), frame::kDataSize, block0.begin());
+    std::copy_n(changed.block(0).begin(), frame::kDataSize, block0.begin());
 
     QCOMPARE(writeBlock(module, writeFrameLine(block0, 0)), Replies{"WROK"});
     QCOMPARE(module.handleLine(codeCheckLine(QStringLiteral("987654"))), Replies{"PWDERR"});
@@ -358,20 +361,20 @@ void ModuleProtocolTest::wrongBlockSwitch()
 
 void ModuleProtocolTest::badChecksumSwitch()
 {
-    const ParameterMemory mem = patternMemory();
+    const params::ParameterImage mem = patternMemory();
     ModuleProtocol module(mem);
     logIn(module);
     module.faults().badChecksum = true;
     Frame f{};
     QCOMPARE(readFrame(module, 2, f), FrameDecode::Bad);
     // Only the checksum is spoilt.
-    QVERIFY(std::equal(f.begin(), f.begin() + frame::kDataSize, memoryBlock(mem, 2).begin()));
+    QVERIFY(std::equal(f.begin(), f.begin() + frame::kDataSize, mem.block(2).begin()));
     QCOMPARE(frameAddress(f), 2);
 }
 
 void ModuleProtocolTest::silentSwitch()
 {
-    const ParameterMemory original = patternMemory();
+    const params::ParameterImage original = patternMemory();
     ModuleProtocol module(original);
     module.faults().silent = true;
     QCOMPARE(module.handleLine(codeCheckLine(QStringLiteral("1234"))), Replies{});
@@ -383,7 +386,45 @@ void ModuleProtocolTest::silentSwitch()
     module.faults().silent = true;
     QCOMPARE(writeBlock(module, writeFrameLine(filledBlock(3), 1)), Replies{});
     QCOMPARE(module.handleLine("WRACT"), Replies{});
-    QCOMPARE(module.memory().active(), original);
+    QCOMPARE(module.memory().active(), original.bytes());
+}
+
+void ModuleProtocolTest::dropReadBlockSwitch()
+{
+    ModuleProtocol module(patternMemory());
+    logIn(module);
+    module.faults().dropReadBlock = 3;
+    QCOMPARE(module.handleLine("RDFL0003"), Replies{});
+    Frame f{};
+    for (const std::uint16_t other : {std::uint16_t(2), std::uint16_t(4), frame::kVersionAddress})
+        QCOMPARE(readFrame(module, other, f), FrameDecode::Good);
+}
+
+void ModuleProtocolTest::nakWriteBlockSwitch()
+{
+    const params::ParameterImage original = patternMemory();
+    ModuleProtocol module(original);
+    logIn(module);
+    module.faults().nakWriteBlock = 5;
+    QCOMPARE(writeBlock(module, writeFrameLine(filledBlock(1), 5)), Replies{});
+    QCOMPARE(module.memory().staged(), original.bytes());
+    // The next line is a command again, not a frame.
+    QCOMPARE(writeBlock(module, writeFrameLine(filledBlock(1), 4)), Replies{"WROK"});
+    QCOMPARE(module.memory().staged()[4 * frame::kDataSize], filledBlock(1)[0]);
+}
+
+void ModuleProtocolTest::noActivationSwitch()
+{
+    const params::ParameterImage original = patternMemory();
+    ModuleProtocol module(original);
+    logIn(module);
+    module.faults().noActivation = true;
+    QCOMPARE(writeBlock(module, writeFrameLine(filledBlock(2), 0)), Replies{"WROK"});
+    QCOMPARE(module.handleLine("WRACT"), Replies{});
+    QCOMPARE(module.memory().active(), original.bytes());
+    module.faults().noActivation = false;
+    QCOMPARE(module.handleLine("WRACT"), Replies{"CRCOK"});
+    QCOMPARE(module.memory().active(), module.memory().staged());
 }
 
 void ModuleProtocolTest::otherLinesIgnored_data()

@@ -2,12 +2,16 @@
 
 #include "link/BlockFrame.h"
 #include "link/Commands.h"
+#include "params/DataFile.h"
+#include "params/TextFields.h"
 
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+#include <array>
 #include <csignal>
 
 namespace {
@@ -41,7 +45,9 @@ private slots:
     void initTestCase();
     void servesUntilSignalled_data();
     void servesUntilSignalled();
+    void dataFileLoadedAndSaved();
     void helpExitsAtOnce();
+    void badOptionRefused_data();
     void badOptionRefused();
 };
 
@@ -98,6 +104,56 @@ void SimProcessTest::servesUntilSignalled()
     QVERIFY(!QFileInfo(link).isSymLink());
 }
 
+void SimProcessTest::dataFileLoadedAndSaved()
+{
+    QTemporaryDir dir;
+    const QString in = dir.filePath(QStringLiteral("in.SD2"));
+    const QString out = dir.filePath(QStringLiteral("out.SD2"));
+    params::ParameterImage image;
+    for (int i = 0; i < params::ParameterImage::kSize; ++i)
+        image.set(i, std::uint8_t(i * 7 + 3));
+    params::WriteCode(image, params::fieldRef(params::Field::InstallerCode), QStringLiteral("2468"));
+    QVERIFY(params::SaveDataFile(in, image));
+
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(simulatorPath(), {QStringLiteral("--load"), in, QStringLiteral("--save-on-exit"), out});
+    QVERIFY(process.waitForStarted(kTimeoutMs));
+    const QByteArray device = firstLine(process);
+    QVERIFY2(device.startsWith("/dev/"), device.constData());
+
+    std::array<std::uint8_t, frame::kDataSize> written{};
+    written.fill(0xA5);
+    {
+        RawPortClient port(QString::fromLocal8Bit(device));
+        // The code stored in the file is the one accepted.
+        port.sendLine(codeCheckLine(QStringLiteral("2468")));
+        QCOMPARE(port.readLine(kTimeoutMs), std::optional<QByteArray>("PWDOK"));
+        port.sendLine(readRequestLine(6));
+        const std::optional<QByteArray> line = port.readLine(kTimeoutMs);
+        QVERIFY(line.has_value());
+        Frame f{};
+        QCOMPARE(decodeReplyFrame(*line, f), FrameDecode::Good);
+        QVERIFY(std::equal(image.block(6).begin(), image.block(6).end(), f.begin()));
+
+        port.sendLine("WRFL");
+        port.sendLine(frameToHex(BuildWriteFrame(written, 6)));
+        QCOMPARE(port.readLine(kTimeoutMs), std::optional<QByteArray>("WROK"));
+        port.sendLine("WRACT");
+        QCOMPARE(port.readLine(kTimeoutMs), std::optional<QByteArray>("CRCOK"));
+    }
+
+    QCOMPARE(::kill(pid_t(process.processId()), SIGTERM), 0);
+    QVERIFY(process.waitForFinished(kTimeoutMs));
+    QCOMPARE(process.exitCode(), 0);
+    params::ParameterImage expected = image;
+    std::copy(written.begin(), written.end(), expected.block(6).begin());
+    params::ParameterImage saved;
+    QVERIFY(params::OpenDataFile(out, saved));
+    QCOMPARE(QFileInfo(out).size(), params::ParameterImage::kSize);
+    QVERIFY(saved == expected);
+}
+
 void SimProcessTest::helpExitsAtOnce()
 {
     QProcess process;
@@ -108,10 +164,18 @@ void SimProcessTest::helpExitsAtOnce()
     QVERIFY(process.readAllStandardOutput().contains("--link"));
 }
 
+void SimProcessTest::badOptionRefused_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::newRow("bad code") << QStringList{"--code", "12x"};
+    QTest::newRow("missing data file") << QStringList{"--load", "/nonexistent/m.SD2"};
+}
+
 void SimProcessTest::badOptionRefused()
 {
+    QFETCH(QStringList, options);
     QProcess process;
-    process.start(simulatorPath(), {QStringLiteral("--code"), QStringLiteral("12x")});
+    process.start(simulatorPath(), options);
     QVERIFY(process.waitForFinished(kTimeoutMs));
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
     QVERIFY(process.exitCode() != 0);
