@@ -75,5 +75,5 @@ void StartUp::mainWindowClosed()
     // Closing the main window closes the hidden splash window, the program's
     // main window, and with it the program.
     m_splash->close();
-    QCoreApplication::quit();
+    QCoreApplication::exit(0);
 }

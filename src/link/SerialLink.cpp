@@ -28,7 +28,8 @@ SerialLink::SerialLink(MonitorLog& monitor, LineHandler handleLine, QObject* par
     , m_handleLine(std::move(handleLine))
     , m_lines([this](const QByteArray& line) { deliverLine(line); })
 {
-    ComPort1.setPortName(normalisePortName(QString()));
+    m_portName = normalisePortName(QString());
+    ComPort1.setPortName(m_portName);
     connect(&ComPort1, &QSerialPort::readyRead, this, &SerialLink::ComPort1RxChar);
 }
 
@@ -37,10 +38,11 @@ SerialLink::~SerialLink() = default;
 bool SerialLink::setPortName(const QString& name)
 {
     const QString normalised = normalisePortName(name);
-    if (normalised == ComPort1.portName())
+    if (normalised == m_portName)
         return true;
     const bool wasOpen = isOpen();
     close();
+    m_portName = normalised;
     ComPort1.setPortName(normalised);
     return wasOpen ? open() : true;
 }

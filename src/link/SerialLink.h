@@ -28,7 +28,7 @@ public:
     // Sets the port name after normalisation; an open port is reopened under
     // the new name. Returns false when the reopen failed.
     bool setPortName(const QString& name);
-    QString portName() const { return ComPort1.portName(); }
+    QString portName() const { return m_portName; }
 
     bool open();
     void close();
@@ -58,6 +58,8 @@ private:
     void write(QByteArrayView bytes);
 
     QSerialPort ComPort1;
+    // As given (normalised): the port object shortens "/dev/..." names.
+    QString m_portName;
     MonitorLog& m_monitor;
     LineHandler m_handleLine;
     LineAssembler m_lines;
