@@ -1,19 +1,241 @@
 #include "params/TFormDownload.h"
 
-#include "mainwin/WindowShell.h"
+#include "link/LinkTexts.h"
+#include "mainwin/Prompter.h"
+#include "params/DataFile.h"
+#include "params/TFormParSetting.h"
 
-TFormDownload::TFormDownload(DeviceLink& link, params::ParameterImage& image, TFormParSetting& editor, QWidget* parent)
-    : QWidget(parent)
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+using params::TransferKind;
+using params::TransferOutcome;
+
+namespace {
+
+constexpr int kButtonHeight = 25;
+constexpr int kPanelHeight = 30;
+constexpr int kPanelsPerRow = 4;
+const QString kCaption = QStringLiteral("GSM-Sentrova paraméterbeállítás");
+const QString kPanelCaption = QStringLiteral("Blokk %1");
+
+QPushButton* makeButton(const QString& caption, QWidget* parent, int rows = 1)
 {
-    Q_UNUSED(link);
-    Q_UNUSED(image);
-    Q_UNUSED(editor);
-    setWindowTitle(QStringLiteral("GSM-Sentrova paraméterbeállítás"));
-    resize(284, 343);
-    addCloseButton(*this, [this] { btCloseClick(); });
+    auto* button = new QPushButton(caption, parent);
+    button->setFixedHeight(rows * kButtonHeight);
+    return button;
+}
+
+} // namespace
+
+BlockPanel::BlockPanel(const QString& caption, QWidget* parent)
+    : QLabel(caption, parent)
+{
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setAlignment(Qt::AlignCenter);
+    setAutoFillBackground(true);
+    setFixedHeight(kPanelHeight);
+}
+
+void BlockPanel::setColour(const QColor& colour)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, colour);
+    setPalette(p);
+}
+
+QColor BlockPanel::colour() const
+{
+    return palette().color(QPalette::Window);
+}
+
+TFormDownload::TFormDownload(DeviceLink& link, params::ParameterImage& image, TFormParSetting& editor,
+                             QWidget* parent)
+    : QWidget(parent)
+    , m_image(image)
+    , m_editor(editor)
+    , m_transfer(link, image)
+{
+    setWindowTitle(kCaption);
+    buildControls();
+    connectHandlers();
+    connectTransfer();
+    SetAllBlockPanels(kSilver);
+}
+
+void TFormDownload::buildControls()
+{
+    setFixedSize(kClientWidth, kClientHeight);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 0);
+    layout->setSpacing(4);
+
+    auto* panels = new QGridLayout;
+    panels->setSpacing(4);
+    for (int n = 0; n < kPanelCount; ++n) {
+        BP[std::size_t(n)] = new BlockPanel(kPanelCaption.arg(n + 1), this);
+        panels->addWidget(BP[std::size_t(n)], n / kPanelsPerRow, n % kPanelsPerRow);
+    }
+    layout->addLayout(panels);
+    layout->addSpacing(6);
+
+    btOpen = makeButton(QStringLiteral("Beolvasás fájlból"), this);
+    btSave = makeButton(QStringLiteral("Mentés fájlba"), this);
+    btRead = makeButton(QStringLiteral("<-- Adatok beolvasása a modulból"), this);
+    btWrite = makeButton(QStringLiteral("--> Adatok áttöltése a modulba"), this);
+    btCompare = makeButton(QStringLiteral("<--> Adatok összehasonlítása"), this);
+    btEdit = makeButton(QStringLiteral("Adatok szerkesztése"), this, 2);
+    btStop = makeButton(QStringLiteral("Stop"), this);
+    btClose = makeButton(QStringLiteral("Ablak bezárása"), this);
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setSizeGripEnabled(false);
+
+    auto* fileRow = new QHBoxLayout;
+    fileRow->addWidget(btOpen);
+    fileRow->addWidget(btSave);
+    layout->addLayout(fileRow);
+    for (QPushButton* b : {btRead, btWrite, btCompare, btEdit})
+        layout->addWidget(b);
+    auto* bottomRow = new QHBoxLayout;
+    bottomRow->addWidget(btStop);
+    bottomRow->addWidget(btClose);
+    layout->addLayout(bottomRow);
+    layout->addStretch(1);
+    layout->addWidget(StatusBar1);
+}
+
+void TFormDownload::connectHandlers()
+{
+    const std::pair<QPushButton*, void (TFormDownload::*)()> handlers[] = {
+        {btOpen, &TFormDownload::btOpenClick},       {btSave, &TFormDownload::btSaveClick},
+        {btRead, &TFormDownload::btReadClick},       {btWrite, &TFormDownload::btWriteClick},
+        {btCompare, &TFormDownload::btCompareClick}, {btEdit, &TFormDownload::btEditClick},
+        {btClose, &TFormDownload::btCloseClick},
+    };
+    for (const auto& [button, handler] : handlers)
+        connect(button, &QPushButton::clicked, this, handler);
+    // btStop has no action: a running transfer is not interrupted.
+}
+
+void TFormDownload::connectTransfer()
+{
+    using params::ParameterTransfer;
+    connect(&m_transfer, &ParameterTransfer::started, this, [this](TransferKind kind) {
+        m_runningKind = kind;
+        StatusBar1->clearMessage();
+        SetAllBlockPanels(kind == TransferKind::Compare ? kYellow : kWhite);
+        DisableTransferButtons();
+    });
+    connect(&m_transfer, &ParameterTransfer::loginFailed, this, [this](const QString& failureText) {
+        SetAllBlockPanels(kRed);
+        prompter().message(failureText);
+    });
+    // The panels keep their colour.
+    connect(&m_transfer, &ParameterTransfer::versionMismatch, this,
+            [](const QString& message) { prompter().message(message); });
+    connect(&m_transfer, &ParameterTransfer::blockDone, this, [this](int block) { SetBlockPanelColour(block, kGreen); });
+    // A block that was not read or not acknowledged keeps its white panel;
+    // only a comparison marks it.
+    connect(&m_transfer, &ParameterTransfer::blockFailed, this, [this](int block) {
+        if (m_runningKind == TransferKind::Compare)
+            SetBlockPanelColour(block, kRed);
+    });
+    connect(&m_transfer, &ParameterTransfer::blockDiffers, this, [this](int block) { SetBlockPanelColour(block, kRed); });
+    connect(&m_transfer, &ParameterTransfer::activationFailed, this, [this] { SetAllBlockPanels(kRed); });
+    connect(&m_transfer, &ParameterTransfer::finished, this, [this] { EnableTransferButtons(); });
+}
+
+void TFormDownload::runTransfer(TransferKind kind)
+{
+    // Everything after the start is shown through the transfer's signals.
+    switch (m_transfer.run(kind)) {
+    case TransferOutcome::PortClosed: prompter().message(text::noSerialLink); break;
+    case TransferOutcome::Busy: StatusBar1->showMessage(text::otherTransactionRunning); break;
+    default: break;
+    }
+}
+
+void TFormDownload::btReadClick()
+{
+    runTransfer(TransferKind::Read);
+}
+
+void TFormDownload::btWriteClick()
+{
+    runTransfer(TransferKind::Write);
+}
+
+void TFormDownload::btCompareClick()
+{
+    runTransfer(TransferKind::Compare);
+}
+
+void TFormDownload::btOpenClick()
+{
+    SetAllBlockPanels(kSilver);
+    const QString path = prompter().openFileName(params::datafile::kQtFilter, params::datafile::kDefaultSuffix,
+                                                 params::datafile::kInitialFileName);
+    if (path.isEmpty())
+        return;
+    if (const params::FileResult result = params::OpenDataFile(path, m_image); !result) {
+        prompter().error(result.error);
+        return;
+    }
+    SetAllBlockPanels(kGreen);
+}
+
+void TFormDownload::btSaveClick()
+{
+    const QString path = prompter().saveFileName(params::datafile::kQtFilter, params::datafile::kDefaultSuffix,
+                                                 params::datafile::kInitialFileName);
+    if (path.isEmpty())
+        return;
+    if (const params::FileResult result = params::SaveDataFile(path, m_image); !result)
+        prompter().error(result.error);
+}
+
+void TFormDownload::btEditClick()
+{
+    m_editor.exec();
 }
 
 void TFormDownload::btCloseClick()
 {
-    close();
+    hide();
+}
+
+void TFormDownload::SetBlockPanelColour(int block, const QColor& colour)
+{
+    BP.at(std::size_t(block))->setColour(colour);
+}
+
+void TFormDownload::SetAllBlockPanels(const QColor& colour)
+{
+    for (BlockPanel* panel : BP)
+        panel->setColour(colour);
+}
+
+QColor TFormDownload::blockPanelColour(int block) const
+{
+    return BP.at(std::size_t(block))->colour();
+}
+
+std::array<QPushButton*, TFormDownload::kTransferButtonCount> TFormDownload::transferButtons() const
+{
+    return {btOpen, btSave, btRead, btWrite, btCompare, btEdit, btClose};
+}
+
+void TFormDownload::DisableTransferButtons()
+{
+    for (QPushButton* button : transferButtons())
+        button->setEnabled(false);
+}
+
+void TFormDownload::EnableTransferButtons()
+{
+    for (QPushButton* button : transferButtons())
+        button->setEnabled(true);
 }

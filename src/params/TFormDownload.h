@@ -1,18 +1,95 @@
 #pragma once
 
 #include "params/ParameterImage.h"
+#include "params/ParameterTransfer.h"
+
+#include <QColor>
+#include <QLabel>
 #include <QWidget>
 
+#include <array>
+
 class DeviceLink;
+class QPushButton;
+class QStatusBar;
 class TFormParSetting;
 
-// The window's content is built by its own work; until then it opens with its
-// caption and closes with its button.
+// One of the eight coloured block panels: a sunken panel with its caption.
+class BlockPanel : public QLabel
+{
+    Q_OBJECT
+public:
+    BlockPanel(const QString& caption, QWidget* parent);
+
+    void setColour(const QColor& colour);
+    QColor colour() const;
+};
+
+// The parameter transfer window: moves the parameter image between the
+// module, the PC and data files, compares it with the module and opens the
+// settings editor. Eight panels show each transfer block by block.
+//
+// The shared countdown and its 100 ms timer, which this window carried in
+// the original design, are owned by the device link (its TickCounter runs
+// from the link's creation); this window adds no timer of its own.
 class TFormDownload : public QWidget
 {
     Q_OBJECT
 public:
-    explicit TFormDownload(DeviceLink& link, params::ParameterImage& image, TFormParSetting& editor, QWidget* parent = nullptr);
+    static constexpr int kClientWidth = 284;
+    static constexpr int kClientHeight = 343;
+    static constexpr int kPanelCount = params::ParameterImage::kBlockCount;
+    static constexpr int kTransferButtonCount = 7;
 
+    // The panel colours.
+    static inline const QColor kSilver{192, 192, 192};
+    static inline const QColor kWhite{255, 255, 255};
+    static inline const QColor kYellow{255, 255, 0};
+    static inline const QColor kGreen{0, 192, 0};
+    static inline const QColor kRed{255, 0, 0};
+
+    TFormDownload(DeviceLink& link, params::ParameterImage& image, TFormParSetting& editor,
+                  QWidget* parent = nullptr);
+
+    params::ParameterTransfer& transfer() { return m_transfer; }
+
+    // Handlers.
+    void btOpenClick();
+    void btSaveClick();
+    void btReadClick();
+    void btWriteClick();
+    void btCompareClick();
+    void btEditClick();
     void btCloseClick();
+
+    // Block 0 to 7 colours BP1 to BP8.
+    void SetBlockPanelColour(int block, const QColor& colour);
+    void SetAllBlockPanels(const QColor& colour);
+    QColor blockPanelColour(int block) const;
+    // The seven buttons that a transfer disables (all but btStop).
+    void DisableTransferButtons();
+    void EnableTransferButtons();
+
+    std::array<BlockPanel*, kPanelCount> BP{};
+    QPushButton* btOpen = nullptr;
+    QPushButton* btSave = nullptr;
+    QPushButton* btRead = nullptr;
+    QPushButton* btWrite = nullptr;
+    QPushButton* btCompare = nullptr;
+    QPushButton* btEdit = nullptr;
+    QPushButton* btStop = nullptr;
+    QPushButton* btClose = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+
+private:
+    void buildControls();
+    void connectHandlers();
+    void connectTransfer();
+    void runTransfer(params::TransferKind kind);
+    std::array<QPushButton*, kTransferButtonCount> transferButtons() const;
+
+    params::ParameterImage& m_image;
+    TFormParSetting& m_editor;
+    params::ParameterTransfer m_transfer;
+    params::TransferKind m_runningKind = params::TransferKind::Read;
 };

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace cli {
+
+struct Command;
+
+// What the command line asks for.
+struct Options
+{
+    QString port;
+    QString code;
+    const Command* command = nullptr;
+    QString argument;
+    bool helpRequested = false;
+    QString helpText;
+    // Empty when the command line is good.
+    QString error;
+};
+
+// `arguments` includes the program name first, as QCoreApplication gives it.
+Options parseOptions(const QStringList& arguments);
+
+} // namespace cli

@@ -1,0 +1,44 @@
+#include "cli/CliCommands.h"
+#include "cli/CliOptions.h"
+#include "cli/ExitCode.h"
+#include "link/DeviceLink.h"
+#include "link/Ticks.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("sentrova-cli"));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    const cli::Options options = cli::parseOptions(QCoreApplication::arguments());
+    if (options.helpRequested) {
+        out << options.helpText << Qt::flush;
+        return cli::kSuccess;
+    }
+    if (!options.error.isEmpty()) {
+        err << "sentrova-cli: " << options.error << "\nTry 'sentrova-cli --help'." << Qt::endl;
+        return cli::kFailure;
+    }
+
+    // Before the link exists: its countdown timer takes the tick length.
+    if (const int tick = qEnvironmentVariableIntValue("SENTROVA_TICK_MS"); tick > 0)
+        ticks::setLengthMs(tick);
+
+    DeviceLink link;
+    // One command, one transaction: no periodic code check around it.
+    link.codeTimer().stop();
+    link.setCodeSource([code = options.code] { return code; });
+    link.serial().setPortName(options.port);
+    if (!link.serial().open()) {
+        err << "sentrova-cli: cannot open the port " << options.port << Qt::endl;
+        return cli::kFailure;
+    }
+    cli::Session session{link, out, err};
+    const int status = options.command->run(session, options.argument);
+    link.serial().close();
+    return status;
+}

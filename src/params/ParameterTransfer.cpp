@@ -1,0 +1,155 @@
+#include "params/ParameterTransfer.h"
+
+#include "link/DeviceLink.h"
+#include "mainwin/VersionQuery.h"
+#include "params/ImageComparison.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace params {
+
+namespace {
+
+constexpr int kBlocks = ParameterImage::kBlockCount;
+// The version query stores this until the module has reported a version.
+constexpr int kVersionUnknown = -1;
+
+// Parameter block n is module block address n.
+std::uint16_t blockAddress(int block)
+{
+    return std::uint16_t(block);
+}
+
+BlockData frameData(const Frame& f)
+{
+    return BlockData(f.data(), frame::kDataSize);
+}
+
+} // namespace
+
+QString dataVersionMismatchText(int moduleDataVersion)
+{
+    return QStringLiteral("Ehhez a GSM-Sentrova programverzióhoz másik Sentrova Pultrex program szükséges!   "
+                          "(SentrovaDataVer=")
+        + QString::number(moduleDataVersion) + QStringLiteral(" , PultrexDataVer=")
+        + QString::number(supportedDataVersion) + u')';
+}
+
+ParameterTransfer::ParameterTransfer(DeviceLink& link, ParameterImage& image, QObject* parent)
+    : QObject(parent)
+    , m_link(link)
+    , m_image(image)
+{
+}
+
+TransferOutcome ParameterTransfer::run(TransferKind kind)
+{
+    if (!m_link.isOpen())
+        return TransferOutcome::PortClosed;
+    std::optional<Transaction> transaction = m_link.beginTransaction();
+    if (!transaction)
+        return TransferOutcome::Busy;
+    emit started(kind);
+    const TransferOutcome outcome = transact(kind);
+    // Frees the link and lets the code timer run again before anyone hears
+    // of the end.
+    transaction.reset();
+    emit finished(kind, outcome);
+    return outcome;
+}
+
+TransferOutcome ParameterTransfer::transact(TransferKind kind)
+{
+    if (!login())
+        return TransferOutcome::LoginFailed;
+    if (!dataVersionMatches())
+        return TransferOutcome::VersionMismatch;
+    switch (kind) {
+    case TransferKind::Read: return readBlocks();
+    case TransferKind::Write: return writeBlocks();
+    case TransferKind::Compare: return compareBlocks();
+    }
+    return TransferOutcome::BlockFailed;
+}
+
+bool ParameterTransfer::login()
+{
+    BlockTransfer& blocks = m_link.blocks();
+    if (blocks.CheckInstallerCode())
+        return true;
+    emit loginFailed(blocks.failureText());
+    return false;
+}
+
+bool ParameterTransfer::dataVersionMatches()
+{
+    m_link.moduleDataVersion = kVersionUnknown;
+    // The query's own text is not shown; its progress texts go to the main
+    // window's status bar, as for any version query.
+    QueryVersion(m_link, [this](const QString& text) {
+        if (const auto& statusBar = m_link.dispatcher().receivers.statusBar)
+            statusBar(text);
+    });
+    if (m_link.moduleDataVersion == supportedDataVersion)
+        return true;
+    emit versionMismatch(dataVersionMismatchText(m_link.moduleDataVersion));
+    return false;
+}
+
+TransferOutcome ParameterTransfer::readBlocks()
+{
+    for (int n = 0; n < kBlocks; ++n) {
+        emit blockStarted(n);
+        if (!m_link.blocks().readBlock(blockAddress(n))) {
+            emit blockFailed(n);
+            return TransferOutcome::BlockFailed;
+        }
+        m_stagingFrames[std::size_t(n)] = m_link.frameBuffer();
+        emit blockDone(n);
+    }
+    // Only a complete read replaces the image, and then all of it.
+    for (int n = 0; n < kBlocks; ++n) {
+        const Frame& staged = m_stagingFrames[std::size_t(n)];
+        std::copy_n(staged.begin(), frame::kDataSize, m_image.block(n).begin());
+    }
+    return TransferOutcome::Done;
+}
+
+TransferOutcome ParameterTransfer::writeBlocks()
+{
+    for (int n = 0; n < kBlocks; ++n)
+        m_stagingFrames[std::size_t(n)] = BuildWriteFrame(std::as_const(m_image).block(n), blockAddress(n));
+    for (int n = 0; n < kBlocks; ++n) {
+        emit blockStarted(n);
+        if (!m_link.blocks().writeBlock(m_stagingFrames[std::size_t(n)])) {
+            emit blockFailed(n);
+            return TransferOutcome::BlockFailed;
+        }
+        emit blockDone(n);
+    }
+    if (!m_link.blocks().activate()) {
+        emit activationFailed();
+        return TransferOutcome::ActivationFailed;
+    }
+    return TransferOutcome::Done;
+}
+
+TransferOutcome ParameterTransfer::compareBlocks()
+{
+    for (int n = 0; n < kBlocks; ++n) {
+        emit blockStarted(n);
+        if (!m_link.blocks().readBlock(blockAddress(n))) {
+            emit blockFailed(n);
+            return TransferOutcome::BlockFailed;
+        }
+        if (!blockMatchesImage(m_image, n, frameData(m_link.frameBuffer()))) {
+            emit blockDiffers(n);
+            return TransferOutcome::Differs;
+        }
+        emit blockDone(n);
+    }
+    return TransferOutcome::Done;
+}
+
+} // namespace params

@@ -1,0 +1,342 @@
+// The command-line tool end to end: the sentrova-cli program against the
+// simulator program, checked by exit status, output and data files.
+#include "link/LinkTexts.h"
+#include "params/ImageLayout.h"
+#include "params/ParameterImage.h"
+#include "params/TextFields.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+
+namespace {
+
+constexpr int kTimeoutMs = 20000; // only bounds a failure
+constexpr const char* kTickMs = "10";
+const QString kCode = QStringLiteral("1234");
+const QString kMismatch3 = QStringLiteral("Ehhez a GSM-Sentrova programverzióhoz másik Sentrova Pultrex program "
+                                          "szükséges!   (SentrovaDataVer=3 , PultrexDataVer=2)");
+
+enum Exit { kSuccess = 0, kDifferent = 1, kFailure = 2 };
+
+QString simulatorPath()
+{
+    return qEnvironmentVariable("SENTROVA_SIM");
+}
+
+QString cliPath()
+{
+    return qEnvironmentVariable("SENTROVA_CLI");
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// A data file of varied bytes that keeps the installer code 1234, so that a
+// module that takes it still accepts the next login.
+QByteArray writableImageBytes(int seed)
+{
+    params::ParameterImage image;
+    for (int i = 0; i < params::ParameterImage::kSize; ++i)
+        image.set(i, std::uint8_t(i * 7 + seed));
+    params::WriteCode(image, params::fieldRef(params::Field::InstallerCode), kCode);
+    return QByteArray(reinterpret_cast<const char*>(image.bytes().data()), params::ParameterImage::kSize);
+}
+
+// The simulator program on a link in its own folder, stopped at the end.
+class SimProcess
+{
+public:
+    explicit SimProcess(const QStringList& options = {})
+    {
+        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_process.start(simulatorPath(), QStringList{QStringLiteral("--link"), port()} + options);
+        if (m_process.waitForStarted(kTimeoutMs)
+            && QTest::qWaitFor([this] { return m_process.canReadLine(); }, kTimeoutMs))
+            m_device = m_process.readLine().trimmed();
+    }
+
+    ~SimProcess() { stop(); }
+
+    bool running() const { return m_device.startsWith("/dev/"); }
+    QString port() const { return m_dir.filePath(QStringLiteral("m")); }
+    QString file(const QString& name) const { return m_dir.filePath(name); }
+
+    // Ends the simulator as a signal would (it saves its data file then).
+    void stop()
+    {
+        if (m_process.state() == QProcess::NotRunning)
+            return;
+        ::kill(pid_t(m_process.processId()), SIGTERM);
+        m_process.waitForFinished(kTimeoutMs);
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QProcess m_process;
+    QByteArray m_device;
+};
+
+struct CliRun
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+CliRun runCli(const QStringList& arguments)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("SENTROVA_TICK_MS"), QString::fromLatin1(kTickMs));
+    process.setProcessEnvironment(environment);
+    process.start(cliPath(), arguments);
+    CliRun run;
+    if (!process.waitForFinished(kTimeoutMs) || process.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.exitCode = process.exitCode();
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+// The tool on the simulator's port with the right installer code.
+CliRun runOn(const SimProcess& sim, const QStringList& command, const QString& code = kCode)
+{
+    return runCli(QStringList{QStringLiteral("--port"), sim.port(), QStringLiteral("--code"), code} + command);
+}
+
+QStringList blockLines(int first, int last, const QString& word)
+{
+    QStringList lines;
+    for (int block = first; block <= last; ++block)
+        lines << QStringLiteral("block %1: %2").arg(block).arg(word);
+    return lines;
+}
+
+QStringList lines(const QString& text)
+{
+    return text.split(u'\n', Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(QFileInfo(simulatorPath()).isExecutable(), "SENTROVA_SIM names no program");
+        QVERIFY2(QFileInfo(cliPath()).isExecutable(), "SENTROVA_CLI names no program");
+    }
+
+    void version_data()
+    {
+        QTest::addColumn<QStringList>("simOptions");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("answered") << QStringList() << int(kSuccess)
+                                  << "Programverzió: GSM-SENTROVA V3.05       (DataVer=2)\n" << "";
+        QTest::newRow("other versions") << QStringList{"--program-version", "V9", "--data-version", "3"}
+                                        << int(kSuccess) << "Programverzió: V9       (DataVer=3)\n" << "";
+        QTest::newRow("code refused") << QStringList{"--refuse-code"} << int(kFailure) << ""
+                                      << text::wrongInstallerCode + u'\n';
+        QTest::newRow("no answer") << QStringList{"--silent"} << int(kFailure) << ""
+                                   << text::moduleNoAnswer + u'\n';
+        QTest::newRow("bad version frame") << QStringList{"--bad-checksum"} << int(kFailure) << ""
+                                           << text::readFailed + u'\n';
+    }
+
+    void version()
+    {
+        QFETCH(QStringList, simOptions);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        SimProcess sim(simOptions);
+        QVERIFY(sim.running());
+        const CliRun run = runOn(sim, {QStringLiteral("version")});
+        QCOMPARE(run.exitCode, exitCode);
+        QCOMPARE(run.out, out);
+        QCOMPARE(run.err, err);
+    }
+
+    void readCompareWriteRoundTrip()
+    {
+        SimProcess sim;
+        QVERIFY(sim.running());
+        const QString read = sim.file(QStringLiteral("read.SD2"));
+        CliRun run = runOn(sim, {QStringLiteral("read"), read});
+        QCOMPARE(run.exitCode, int(kSuccess));
+        QCOMPARE(lines(run.err), blockLines(1, 8, QStringLiteral("read")) << "saved to " + read);
+        QCOMPARE(run.out, QString());
+        const QByteArray demo = readFile(read);
+        QCOMPARE(demo.size(), params::ParameterImage::kSize);
+
+        run = runOn(sim, {QStringLiteral("compare"), read});
+        QCOMPARE(run.exitCode, int(kSuccess));
+        QCOMPARE(lines(run.err), blockLines(1, 8, QStringLiteral("equal")));
+
+        // A changed code still compares equal; a changed zone name (block 1,
+        // shown as 2) does not, and the comparison stops there.
+        QByteArray changed = demo;
+        changed[params::offsetOf(params::Field::UserCode, 2)] = char(0x12);
+        const QString changedPath = sim.file(QStringLiteral("changed.SD2"));
+        QVERIFY(writeFile(changedPath, changed));
+        QCOMPARE(runOn(sim, {QStringLiteral("compare"), changedPath}).exitCode, int(kSuccess));
+        changed[params::offsetOf(params::Field::ZoneName, 12)] = 'X';
+        QVERIFY(writeFile(changedPath, changed));
+        run = runOn(sim, {QStringLiteral("compare"), changedPath});
+        QCOMPARE(run.exitCode, int(kDifferent));
+        QCOMPARE(lines(run.err), QStringList({"block 1: equal", "block 2: differs"}));
+
+        const QString written = sim.file(QStringLiteral("written.SD2"));
+        QVERIFY(writeFile(written, writableImageBytes(3)));
+        run = runOn(sim, {QStringLiteral("write"), written});
+        QCOMPARE(run.exitCode, int(kSuccess));
+        QCOMPARE(lines(run.err), blockLines(1, 8, QStringLiteral("written")) << "activated");
+        QCOMPARE(runOn(sim, {QStringLiteral("compare"), written}).exitCode, int(kSuccess));
+        QCOMPARE(runOn(sim, {QStringLiteral("compare"), read}).exitCode, int(kDifferent));
+        const QString readBack = sim.file(QStringLiteral("back.SD2"));
+        QCOMPARE(runOn(sim, {QStringLiteral("read"), readBack}).exitCode, int(kSuccess));
+        QCOMPARE(readFile(readBack), readFile(written));
+    }
+
+    void writeReachesTheModuleMemory()
+    {
+        QTemporaryDir dir;
+        const QString saved = dir.filePath(QStringLiteral("module.SD2"));
+        SimProcess sim({QStringLiteral("--save-on-exit"), saved});
+        QVERIFY(sim.running());
+        const QString written = sim.file(QStringLiteral("w.SD2"));
+        QVERIFY(writeFile(written, writableImageBytes(9)));
+        QCOMPARE(runOn(sim, {QStringLiteral("write"), written}).exitCode, int(kSuccess));
+        sim.stop();
+        QCOMPARE(readFile(saved), readFile(written));
+    }
+
+    void transferFailure_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QStringList>("simOptions");
+        QTest::addColumn<QStringList>("err");
+        QTest::newRow("read, block 6 not answered")
+            << "read" << QStringList{"--drop-block", "5"}
+            << (blockLines(1, 5, QStringLiteral("read")) << "block 6: no valid answer");
+        QTest::newRow("read, wrong block numbers")
+            << "read" << QStringList{"--wrong-block"} << QStringList{"block 1: no valid answer"};
+        QTest::newRow("compare, block 4 not answered")
+            << "compare" << QStringList{"--drop-block", "3"}
+            << (blockLines(1, 3, QStringLiteral("equal")) << "block 4: no valid answer");
+        QTest::newRow("write, block 3 not acknowledged")
+            << "write" << QStringList{"--nak-write", "2"}
+            << (blockLines(1, 2, QStringLiteral("written")) << "block 3: not acknowledged");
+        QTest::newRow("write, activation not confirmed")
+            << "write" << QStringList{"--no-activation"}
+            << (blockLines(1, 8, QStringLiteral("written")) << "activation not confirmed");
+        QTest::newRow("read, code refused") << "read" << QStringList{"--refuse-code"}
+                                            << QStringList{text::wrongInstallerCode};
+        QTest::newRow("write, no answer") << "write" << QStringList{"--silent"} << QStringList{text::moduleNoAnswer};
+        QTest::newRow("compare, data version 3") << "compare" << QStringList{"--data-version", "3"}
+                                                 << QStringList{kMismatch3};
+        QTest::newRow("read, data version 3") << "read" << QStringList{"--data-version", "3"}
+                                              << QStringList{kMismatch3};
+    }
+
+    void transferFailure()
+    {
+        QFETCH(QString, command);
+        QFETCH(QStringList, simOptions);
+        QFETCH(QStringList, err);
+        // The module holds what the file to compare or write holds; a file to
+        // read into already exists and must survive the failure.
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("data.SD2"));
+        const QByteArray contents = writableImageBytes(5);
+        QVERIFY(writeFile(path, contents));
+        SimProcess sim(simOptions << QStringLiteral("--load") << path);
+        QVERIFY(sim.running());
+        const CliRun run = runOn(sim, {command, path});
+        QCOMPARE(run.exitCode, int(kFailure));
+        QCOMPARE(lines(run.err), err);
+        QCOMPARE(run.out, QString());
+        QCOMPARE(readFile(path), contents);
+    }
+
+    void fileAndPortFailure_data()
+    {
+        QTest::addColumn<QStringList>("command");
+        QTest::addColumn<QString>("errLine");
+        QTest::newRow("write, file missing") << QStringList{"write", "missing.SD2"} << "A fájl nem nyitható meg: ";
+        QTest::newRow("compare, file too short") << QStringList{"compare", "short.SD2"} << "A fájl túl rövid: ";
+        QTest::newRow("read, folder missing") << QStringList{"read", "nowhere/out.SD2"} << "A fájl nem írható: ";
+    }
+
+    void fileAndPortFailure()
+    {
+        QFETCH(QStringList, command);
+        QFETCH(QString, errLine);
+        SimProcess sim;
+        QVERIFY(sim.running());
+        QVERIFY(writeFile(sim.file(QStringLiteral("short.SD2")), writableImageBytes(1).left(2047)));
+        command[1] = sim.file(command[1]);
+        const CliRun run = runOn(sim, command);
+        QCOMPARE(run.exitCode, int(kFailure));
+        // The file layer's text names the file.
+        QVERIFY2(run.err.contains(errLine + command[1] + u'\n'), qPrintable(run.err));
+    }
+
+    void usage_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("errStart");
+        QTest::newRow("nothing") << QStringList() << "sentrova-cli: No port given";
+        QTest::newRow("no command") << QStringList{"--port", "/dev/null"} << "sentrova-cli: No command given.";
+        QTest::newRow("unknown command") << QStringList{"--port", "x", "events"}
+                                         << "sentrova-cli: Unknown command: events";
+        QTest::newRow("file missing") << QStringList{"--port", "x", "read"}
+                                      << "sentrova-cli: Missing OUT.SD2 after read.";
+        QTest::newRow("extra argument") << QStringList{"--port", "x", "version", "y"}
+                                        << "sentrova-cli: Unexpected argument: y";
+        QTest::newRow("unknown option") << QStringList{"--baud", "1"} << "sentrova-cli: Unknown option";
+        QTest::newRow("port cannot be opened") << QStringList{"--port", "/nonexistent/port", "version"}
+                                               << "sentrova-cli: cannot open the port /nonexistent/port";
+    }
+
+    void usage()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, errStart);
+        const CliRun run = runCli(arguments);
+        QCOMPARE(run.exitCode, int(kFailure));
+        QVERIFY2(run.err.startsWith(errStart), qPrintable(run.err));
+        QCOMPARE(run.out, QString());
+    }
+
+    void help()
+    {
+        const CliRun run = runCli({QStringLiteral("--help")});
+        QCOMPARE(run.exitCode, int(kSuccess));
+        for (const char* expected : {"--port", "--code", "version", "read OUT.SD2", "write IN.SD2", "compare IN.SD2",
+                                     "Exit status: 0"})
+            QVERIFY2(run.out.contains(QLatin1String(expected)), expected);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"

@@ -1,0 +1,532 @@
+// The parameter transfer window: its buttons clicked against the simulated
+// module, its panel colours and the texts it gives to the dialogs.
+#include "FieldProbe.h"
+#include "LinkedModule.h"
+#include "ScriptedPrompter.h"
+#include "TestTicks.h"
+#include "TransferProbe.h"
+
+#include "link/LinkTexts.h"
+#include "params/DataFile.h"
+#include "params/ImageLayout.h"
+#include "params/TFormDownload.h"
+#include "params/TFormParSetting.h"
+#include "params/TextFields.h"
+
+#include <QFile>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace params;
+
+namespace {
+
+using Colours = QList<QColor>;
+
+Colours repeated(const QColor& colour, int count)
+{
+    return Colours(count, colour);
+}
+
+// Panels 1..greenCount green, the rest `rest`.
+Colours greenThen(int greenCount, const QColor& rest)
+{
+    return repeated(TFormDownload::kGreen, greenCount) + repeated(rest, TFormDownload::kPanelCount - greenCount);
+}
+
+const Colours kAllGreen = repeated(TFormDownload::kGreen, TFormDownload::kPanelCount);
+const Colours kAllRed = repeated(TFormDownload::kRed, TFormDownload::kPanelCount);
+const Colours kAllSilver = repeated(TFormDownload::kSilver, TFormDownload::kPanelCount);
+
+QByteArray bytesOf(const ParameterImage& image)
+{
+    return QByteArray(reinterpret_cast<const char*>(image.bytes().data()), ParameterImage::kSize);
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The window on a simulated module, with the dialogs scripted.
+struct Rig
+{
+    Rig()
+        : editor(image)
+        , form(m.link, image, editor)
+    {
+    }
+
+    Colours colours() const
+    {
+        Colours result;
+        for (int n = 0; n < TFormDownload::kPanelCount; ++n)
+            result << form.blockPanelColour(n);
+        return result;
+    }
+
+    QList<bool> transferButtonsEnabled() const
+    {
+        QList<bool> enabled;
+        for (const QPushButton* b : {form.btOpen, form.btSave, form.btRead, form.btWrite, form.btCompare,
+                                     form.btEdit, form.btClose})
+            enabled << b->isEnabled();
+        return enabled;
+    }
+
+    void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+    ScriptedPrompter dialogs;
+    LinkedModule m;
+    ParameterImage image;
+    TFormParSetting editor;
+    TFormDownload form;
+};
+
+const QList<bool> kAllEnabled(TFormDownload::kTransferButtonCount, true);
+const QList<bool> kAllDisabled(TFormDownload::kTransferButtonCount, false);
+
+QPushButton* transferButton(TFormDownload& form, const QString& name)
+{
+    if (name == "read")
+        return form.btRead;
+    if (name == "write")
+        return form.btWrite;
+    return form.btCompare;
+}
+
+void addTransferButtonRows()
+{
+    QTest::addColumn<QString>("button");
+    for (const char* button : {"read", "write", "compare"})
+        QTest::newRow(button) << button;
+}
+
+} // namespace
+
+class TestTFormDownload : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { useTestTicks(); }
+
+    void controls_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("btOpen") << "btOpen" << "Beolvasás fájlból";
+        QTest::newRow("btSave") << "btSave" << "Mentés fájlba";
+        QTest::newRow("btRead") << "btRead" << "<-- Adatok beolvasása a modulból";
+        QTest::newRow("btWrite") << "btWrite" << "--> Adatok áttöltése a modulba";
+        QTest::newRow("btCompare") << "btCompare" << "<--> Adatok összehasonlítása";
+        QTest::newRow("btEdit") << "btEdit" << "Adatok szerkesztése";
+        QTest::newRow("btStop") << "btStop" << "Stop";
+        QTest::newRow("btClose") << "btClose" << "Ablak bezárása";
+    }
+
+    void controls()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        Rig r;
+        const std::pair<const char*, QPushButton*> buttons[] = {
+            {"btOpen", r.form.btOpen}, {"btSave", r.form.btSave},       {"btRead", r.form.btRead},
+            {"btWrite", r.form.btWrite}, {"btCompare", r.form.btCompare}, {"btEdit", r.form.btEdit},
+            {"btStop", r.form.btStop},   {"btClose", r.form.btClose}};
+        QPushButton* button = nullptr;
+        for (const auto& [n, b] : buttons)
+            if (name == n)
+                button = b;
+        QVERIFY(button);
+        QCOMPARE(button->text(), caption);
+        QVERIFY(button->isEnabled());
+    }
+
+    void window()
+    {
+        Rig r;
+        QCOMPARE(r.form.windowTitle(), QStringLiteral("GSM-Sentrova paraméterbeállítás"));
+        QCOMPARE(r.form.size(), QSize(284, 343));
+        QCOMPARE(r.form.btEdit->height(), 2 * r.form.btRead->height());
+        QCOMPARE(r.colours(), kAllSilver);
+        for (int n = 0; n < TFormDownload::kPanelCount; ++n) {
+            const BlockPanel* panel = r.form.BP[std::size_t(n)];
+            QCOMPARE(panel->text(), QStringLiteral("Blokk %1").arg(n + 1));
+            QCOMPARE(panel->frameShadow(), QFrame::Sunken);
+        }
+        // Two rows of four.
+        r.form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&r.form));
+        for (int n = 0; n < TFormDownload::kPanelCount; ++n) {
+            const QPoint at = r.form.BP[std::size_t(n)]->pos();
+            const QPoint first = r.form.BP[std::size_t(n / 4 * 4)]->pos();
+            const QPoint above = r.form.BP[std::size_t(n % 4)]->pos();
+            QCOMPARE(at.y(), first.y());
+            QCOMPARE(at.x(), above.x());
+            QVERIFY(n < 4 || at.y() > above.y());
+            QVERIFY(n % 4 == 0 || at.x() > r.form.BP[std::size_t(n - 1)]->pos().x());
+        }
+    }
+
+    void readShowsProgressAndFillsTheImage()
+    {
+        Rig r;
+        QVERIFY(r.m.connect());
+        TransferProbe probe(r.form.transfer());
+        Colours during;
+        QList<bool> buttonsDuring;
+        bool stopDuring = false;
+        probe.onBlockDone(3, [&] {
+            during = r.colours();
+            buttonsDuring = r.transferButtonsEnabled();
+            stopDuring = r.form.btStop->isEnabled();
+        });
+        r.click(r.form.btRead);
+        QCOMPARE(during, greenThen(4, TFormDownload::kWhite));
+        QCOMPARE(buttonsDuring, kAllDisabled);
+        QVERIFY(stopDuring);
+        QCOMPARE(r.colours(), kAllGreen);
+        QCOMPARE(r.transferButtonsEnabled(), kAllEnabled);
+        QCOMPARE(r.image, moduleImage(r.m));
+        QVERIFY(r.dialogs.messages.isEmpty());
+    }
+
+    void compareAfterRead_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<Colours>("colours");
+        QTest::newRow("nothing") << "" << kAllGreen;
+        QTest::newRow("user code") << "code" << kAllGreen;
+        QTest::newRow("installer code") << "installer" << kAllGreen;
+        QTest::newRow("user name") << "name" << Colours{TFormDownload::kRed} + repeated(TFormDownload::kYellow, 7);
+        QTest::newRow("zone 12 name, block 1")
+            << "zone" << Colours{TFormDownload::kGreen, TFormDownload::kRed} + repeated(TFormDownload::kYellow, 6);
+    }
+
+    void compareAfterRead()
+    {
+        QFETCH(QString, change);
+        QFETCH(Colours, colours);
+        Rig r;
+        QVERIFY(r.m.connect());
+        r.click(r.form.btRead);
+        QCOMPARE(r.colours(), kAllGreen);
+        if (change == "code")
+            WriteCode(r.image, fieldRef(Field::UserCode, 4), QStringLiteral("5555"));
+        else if (change == "installer")
+            WriteCode(r.image, fieldRef(Field::InstallerCode), QStringLiteral("999999"));
+        else if (change == "name")
+            WriteText(r.image, fieldRef(Field::UserName, 1), u"Új Név");
+        else if (change == "zone")
+            WriteText(r.image, fieldRef(Field::ZoneName, 12), u"Padlás");
+        QCOMPARE(r.image == moduleImage(r.m), change.isEmpty());
+
+        TransferProbe probe(r.form.transfer());
+        Colours during;
+        probe.onBlockDone(0, [&] { during = r.colours(); });
+        r.click(r.form.btCompare);
+        // While the comparison runs, blocks not yet compared are yellow.
+        QCOMPARE(during.isEmpty(), colours.first() != TFormDownload::kGreen);
+        if (!during.isEmpty())
+            QCOMPARE(during, greenThen(1, TFormDownload::kYellow));
+        QCOMPARE(r.colours(), colours);
+        QCOMPARE(r.transferButtonsEnabled(), kAllEnabled);
+        QVERIFY(r.dialogs.messages.isEmpty());
+    }
+
+    void readFailureLeavesPanelsWhite()
+    {
+        Rig r;
+        r.m.sim.module().faults().dropReadBlock = 5;
+        QVERIFY(r.m.connect());
+        r.image = writableNoise(31);
+        const ParameterImage before = r.image;
+        r.click(r.form.btRead);
+        QCOMPARE(r.colours(), greenThen(5, TFormDownload::kWhite));
+        QCOMPARE(r.image, before);
+        QVERIFY(r.dialogs.messages.isEmpty());
+        QCOMPARE(r.transferButtonsEnabled(), kAllEnabled);
+    }
+
+    void compareReadFailureTurnsThePanelRed()
+    {
+        Rig r;
+        r.m.sim.module().faults().dropReadBlock = 2;
+        QVERIFY(r.m.connect());
+        r.image = moduleImage(r.m);
+        r.click(r.form.btCompare);
+        QCOMPARE(r.colours(), (Colours{TFormDownload::kGreen, TFormDownload::kGreen, TFormDownload::kRed}
+                               + repeated(TFormDownload::kYellow, 5)));
+        QVERIFY(r.dialogs.messages.isEmpty());
+    }
+
+    void unacknowledgedWriteLeavesPanelsWhite()
+    {
+        Rig r;
+        r.m.sim.module().faults().nakWriteBlock = 2;
+        QVERIFY(r.m.connect());
+        r.image = writableNoise(37);
+        r.click(r.form.btWrite);
+        QCOMPARE(r.colours(), greenThen(2, TFormDownload::kWhite));
+        QVERIFY(r.m.received("WRACT").isEmpty());
+        QVERIFY(r.dialogs.messages.isEmpty());
+        QCOMPARE(r.transferButtonsEnabled(), kAllEnabled);
+    }
+
+    void writeActivation_data()
+    {
+        QTest::addColumn<bool>("confirmed");
+        QTest::addColumn<Colours>("colours");
+        QTest::newRow("confirmed") << true << kAllGreen;
+        QTest::newRow("not confirmed") << false << kAllRed;
+    }
+
+    void writeActivation()
+    {
+        QFETCH(bool, confirmed);
+        QFETCH(Colours, colours);
+        Rig r;
+        r.m.sim.module().faults().noActivation = !confirmed;
+        QVERIFY(r.m.connect());
+        r.image = writableNoise(41);
+        r.click(r.form.btWrite);
+        QCOMPARE(r.colours(), colours);
+        QCOMPARE(r.m.received("WRACT").size(), 1);
+        QCOMPARE(moduleImage(r.m) == r.image, confirmed);
+        QVERIFY(r.dialogs.messages.isEmpty());
+        QCOMPARE(r.transferButtonsEnabled(), kAllEnabled);
+    }
+
+    void loginFailure_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("silent");
+        QTest::addColumn<QString>("message");
+        for (const char* button : {"read", "write", "compare"}) {
+            QTest::addRow("%s, code refused", button) << button << false << text::wrongInstallerCode;
+            QTest::addRow("%s, no answer", button) << button << true << text::moduleNoAnswer;
+        }
+    }
+
+    void loginFailure()
+    {
+        QFETCH(QString, button);
+        QFETCH(bool, silent);
+        QFETCH(QString, message);
+        Rig r;
+        r.m.sim.module().faults().refuseCode = !silent;
+        r.m.sim.module().faults().silent = silent;
+        QVERIFY(r.m.connect());
+        r.click(transferButton(r.form, button));
+        QCOMPARE(r.colours(), kAllRed);
+        QCOMPARE(r.dialogs.messages, QStringList{message});
+        QCOMPARE(r.transferButtonsEnabled(), kAllEnabled);
+    }
+
+    void dataVersionMismatch_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QColor>("progressColour");
+        QTest::newRow("read") << "read" << TFormDownload::kWhite;
+        QTest::newRow("write") << "write" << TFormDownload::kWhite;
+        QTest::newRow("compare") << "compare" << TFormDownload::kYellow;
+    }
+
+    void dataVersionMismatch()
+    {
+        QFETCH(QString, button);
+        QFETCH(QColor, progressColour);
+        Rig r;
+        VersionTexts versions;
+        versions.data = "3";
+        r.m.sim.module().setVersionTexts(versions);
+        QVERIFY(r.m.connect());
+        r.image = writableNoise(43);
+        const ParameterImage before = r.image;
+        const ParameterImage original = moduleImage(r.m);
+        r.click(transferButton(r.form, button));
+        QCOMPARE(r.dialogs.messages,
+                 QStringList{QStringLiteral("Ehhez a GSM-Sentrova programverzióhoz másik Sentrova Pultrex program "
+                                            "szükséges!   (SentrovaDataVer=3 , PultrexDataVer=2)")});
+        QCOMPARE(r.colours(), repeated(progressColour, TFormDownload::kPanelCount));
+        QCOMPARE(r.image, before);
+        QCOMPARE(moduleImage(r.m), original);
+        QVERIFY(parameterReads(r.m).isEmpty());
+        QVERIFY(r.m.received("WRFL").isEmpty());
+        QCOMPARE(r.transferButtonsEnabled(), kAllEnabled);
+    }
+
+    void portClosed_data() { addTransferButtonRows(); }
+
+    void portClosed()
+    {
+        QFETCH(QString, button);
+        Rig r;
+        r.click(transferButton(r.form, button));
+        QCOMPARE(r.dialogs.messages, QStringList{text::noSerialLink});
+        QCOMPARE(r.colours(), kAllSilver);
+        QCOMPARE(r.transferButtonsEnabled(), kAllEnabled);
+    }
+
+    void busyRefusal_data() { addTransferButtonRows(); }
+
+    void busyRefusal()
+    {
+        QFETCH(QString, button);
+        Rig r;
+        QVERIFY(r.m.connect());
+        {
+            const auto other = r.m.link.beginTransaction();
+            QVERIFY(other.has_value());
+            r.click(transferButton(r.form, button));
+            QCOMPARE(r.form.StatusBar1->currentMessage(), text::otherTransactionRunning);
+            QCOMPARE(r.colours(), kAllSilver);
+            QVERIFY(r.dialogs.messages.isEmpty());
+            QCOMPARE(r.transferButtonsEnabled(), kAllEnabled);
+            QTest::qWait(5 * kTestTickMs);
+            QVERIFY(r.m.sim.receivedLines().isEmpty());
+        }
+        // Once the link is free the same button works, and the refusal text goes.
+        r.image = moduleImage(r.m);
+        r.click(transferButton(r.form, "compare"));
+        QCOMPARE(r.colours(), kAllGreen);
+        QCOMPARE(r.form.StatusBar1->currentMessage(), QString());
+    }
+
+    void openFileWithThePortClosed()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("a.SD2"));
+        const ParameterImage saved = noiseImage(47);
+        QVERIFY(writeFile(path, bytesOf(saved)));
+        Rig r;
+        r.form.SetAllBlockPanels(TFormDownload::kRed);
+        r.dialogs.files.push_back(path);
+        r.click(r.form.btOpen);
+        QCOMPARE(r.dialogs.filters, QStringList{QStringLiteral("GSM Sentrova Data File ver.2 (*.SD2)")});
+        QCOMPARE(r.colours(), kAllGreen);
+        QCOMPARE(r.image, saved);
+        QVERIFY(r.dialogs.errors.isEmpty());
+    }
+
+    void openFileFailure_data()
+    {
+        QTest::addColumn<int>("fileSize"); // -1: no file
+        QTest::addColumn<bool>("cancelled");
+        QTest::newRow("one byte short") << ParameterImage::kSize - 1 << false;
+        QTest::newRow("empty") << 0 << false;
+        QTest::newRow("missing") << -1 << false;
+        QTest::newRow("cancelled") << ParameterImage::kSize << true;
+    }
+
+    void openFileFailure()
+    {
+        QFETCH(int, fileSize);
+        QFETCH(bool, cancelled);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("short.SD2"));
+        if (fileSize >= 0)
+            QVERIFY(writeFile(path, bytesOf(noiseImage(53)).left(fileSize)));
+        Rig r;
+        r.image = noiseImage(59);
+        const ParameterImage before = r.image;
+        r.form.SetAllBlockPanels(TFormDownload::kGreen);
+        if (!cancelled)
+            r.dialogs.files.push_back(path);
+        r.click(r.form.btOpen);
+        QCOMPARE(r.image, before);
+        QCOMPARE(r.colours(), kAllSilver);
+        QCOMPARE(r.dialogs.errors.size(), cancelled ? 0 : 1);
+        if (!cancelled)
+            QVERIFY(r.dialogs.errors.constFirst().contains(path));
+        QVERIFY(r.dialogs.messages.isEmpty());
+    }
+
+    void saveFile_data()
+    {
+        QTest::addColumn<bool>("writable");
+        QTest::addColumn<bool>("cancelled");
+        QTest::newRow("saved") << true << false;
+        QTest::newRow("folder missing") << false << false;
+        QTest::newRow("cancelled") << true << true;
+    }
+
+    void saveFile()
+    {
+        QFETCH(bool, writable);
+        QFETCH(bool, cancelled);
+        QTemporaryDir dir;
+        const QString path = writable ? dir.filePath(QStringLiteral("b.SD2"))
+                                      : dir.filePath(QStringLiteral("missing/b.SD2"));
+        Rig r;
+        r.image = noiseImage(61);
+        r.form.SetAllBlockPanels(TFormDownload::kYellow);
+        if (!cancelled)
+            r.dialogs.files.push_back(path);
+        r.click(r.form.btSave);
+        const bool saved = writable && !cancelled;
+        QCOMPARE(readFile(path), saved ? bytesOf(r.image) : QByteArray());
+        QCOMPARE(r.dialogs.errors.size(), writable ? 0 : 1);
+        QCOMPARE(r.colours(), repeated(TFormDownload::kYellow, TFormDownload::kPanelCount));
+        QCOMPARE(r.dialogs.filters.size(), 1);
+    }
+
+    void stopChangesNothing()
+    {
+        Rig r;
+        QVERIFY(r.m.connect());
+        // Idle: nothing happens.
+        r.form.SetAllBlockPanels(TFormDownload::kYellow);
+        r.click(r.form.btStop);
+        QCOMPARE(r.colours(), repeated(TFormDownload::kYellow, TFormDownload::kPanelCount));
+        // During a read: the read goes on to the end.
+        TransferProbe probe(r.form.transfer());
+        probe.onBlockDone(2, [&] { r.click(r.form.btStop); });
+        r.click(r.form.btRead);
+        QCOMPARE(r.colours(), kAllGreen);
+        QCOMPARE(parameterReads(r.m).size(), 8);
+        QCOMPARE(r.image, moduleImage(r.m));
+        QVERIFY(r.dialogs.messages.isEmpty());
+        QVERIFY(r.form.btStop->isEnabled());
+    }
+
+    void closeHides()
+    {
+        Rig r;
+        r.form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&r.form));
+        r.form.SetBlockPanelColour(6, TFormDownload::kRed);
+        r.click(r.form.btClose);
+        QVERIFY(r.form.isHidden());
+        r.form.show();
+        QCOMPARE(r.form.blockPanelColour(6), TFormDownload::kRed);
+    }
+
+    void editOpensTheEditorModally()
+    {
+        Rig r;
+        bool shownModal = false;
+        QTimer::singleShot(0, &r.editor, [&] {
+            shownModal = r.editor.isVisible() && r.editor.isModal();
+            r.editor.reject();
+        });
+        r.form.SetAllBlockPanels(TFormDownload::kWhite);
+        r.click(r.form.btEdit);
+        QVERIFY(shownModal);
+        QVERIFY(!r.editor.isVisible());
+        QCOMPARE(r.colours(), repeated(TFormDownload::kWhite, TFormDownload::kPanelCount));
+    }
+};
+
+QTEST_MAIN(TestTFormDownload)
+#include "tst_tformdownload.moc"
