@@ -1,16 +1,56 @@
 #pragma once
 
+#include "monitor/EventMemoryDownload.h"
+
+#include <QStringView>
 #include <QWidget>
 
-class DeviceLink;
+#include <array>
 
-// The window's content is built by its own work; until then it opens with its
-// caption and closes with its button.
+class DeviceLink;
+class EventGrid;
+class QPushButton;
+class QStatusBar;
+
+// The short event list: downloads the module's event memory and its user and
+// zone names and shows the newest 90 events with those names. Not modal; its
+// close button only hides it, and what it downloaded stays.
 class TFormEventlistShort : public QWidget
 {
     Q_OBJECT
 public:
     explicit TFormEventlistShort(DeviceLink& link, QWidget* parent = nullptr);
 
+    // Handlers.
+    void btLoadEventsClick();
+    void btLoadNamesClick();
     void btCloseClick();
+
+    // Downloads the names with its progress texts in `statusBar` and refills
+    // the grid; the status window calls it with its own status bar.
+    void LoadNames(QStatusBar* statusBar);
+
+    // Fills the grid from the held event memory and names.
+    void FillEventGrid();
+
+    static bool IsBlankName(QStringView name);
+
+    const std::array<QString, monitor::kNameCount>& zoneNames() const { return m_download.names().zones; }
+    const std::array<QString, monitor::kNameCount>& userNames() const { return m_download.names().users; }
+    const monitor::EventMemoryDownload& download() const { return m_download; }
+
+    EventGrid* acgEvSh = nullptr;
+    QPushButton* btLoadEvents = nullptr;
+    QPushButton* btLoadNames = nullptr;
+    QPushButton* btClose = nullptr;
+    QStatusBar* StatusBarEventListShort = nullptr;
+
+private:
+    void buildControls();
+    // Reports what the download's own texts do not: a closed port, a busy
+    // link, a refused login.
+    void reportOutcome(monitor::DownloadOutcome outcome, QStatusBar* statusBar);
+
+    DeviceLink& m_link;
+    monitor::EventMemoryDownload m_download;
 };

@@ -1,15 +1,160 @@
 #include "monitor/TFormStatus.h"
 
-#include "mainwin/WindowShell.h"
+#include "monitor/EventGrid.h"
+#include "monitor/LastEvents.h"
+#include "monitor/ModuleMessage.h"
+#include "monitor/StatusTexts.h"
+#include "monitor/TFormEventlistShort.h"
+#include "monitor/ToneLabel.h"
+
+#include "link/Commands.h"
+#include "link/DeviceLink.h"
+#include "link/LinkTexts.h"
+#include "link/Ticks.h"
+#include "link/WaitLoop.h"
+#include "mainwin/MainTexts.h"
+#include "mainwin/Prompter.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace {
+// Quiet spells before the first and the second alarm stop command, in
+// status-timer ticks plus the one that keeps polling held.
+constexpr int kQuietBeforeFirstStop = 6;
+constexpr int kQuietBeforeSecondStop = 4;
+// Quiet spell before the names download.
+constexpr int kQuietBeforeNames = 6;
+} // namespace
 
 TFormStatus::TFormStatus(DeviceLink& link, TFormEventlistShort& eventList, QWidget* parent)
     : QDialog(parent)
+    , m_link(link)
+    , m_eventList(eventList)
 {
-    Q_UNUSED(link);
-    Q_UNUSED(eventList);
-    setWindowTitle(QStringLiteral("GSM-Sentrova állapotfigyelés"));
-    resize(800, 600);
-    addCloseButton(*this, [this] { btCloseClick(); });
+    buildControls();
+    connectHandlers();
+    plugReceivers();
+}
+
+TFormStatus::~TFormStatus()
+{
+    auto& receivers = m_link.dispatcher().receivers;
+    receivers.statusReport = {};
+    receivers.lastEvents = {};
+    receivers.moduleMessage = {};
+}
+
+void TFormStatus::plugReceivers()
+{
+    // Status lines reach the window whether it is shown or not.
+    auto& receivers = m_link.dispatcher().receivers;
+    receivers.statusReport = [this](const QByteArray& line) { ShowStatusReport(line); };
+    receivers.lastEvents = [this](const QByteArray& line) { ShowLastEvents(line); };
+    receivers.moduleMessage = [this](const QByteArray& line) { ShowModuleMessage(line); };
+}
+
+void TFormStatus::openModal()
+{
+    StatusTimer->start();
+    m_poll.resume();
+    exec();
+    StatusTimer->stop();
+}
+
+void TFormStatus::stopPolling()
+{
+    StatusTimer->stop();
+}
+
+void TFormStatus::ShowStatusReport(const QByteArray& line)
+{
+    // A report that fails its checks changes nothing.
+    if (const auto report = monitor::parseStatusReport(line))
+        showReport(*report);
+}
+
+void TFormStatus::showReport(const monitor::StatusReport& report)
+{
+    using monitor::showToneText;
+    for (std::size_t n = 0; n < inputs.size(); ++n)
+        inputs[n].show(report.inputs[n]);
+    lbINEA->setText(report.armingInputLoops[0]);
+    lbINEB->setText(report.armingInputLoops[1]);
+    lbAkku->setText(monitor::supplyVoltageText(report.voltages));
+    showToneText(*lbPart1, report.partitions[0]);
+    showToneText(*lbPart2, report.partitions[1]);
+    showToneText(*lbOUT1, report.outputs[0]);
+    showToneText(*lbOUT2, report.outputs[1]);
+    showToneText(*lbKezelo, report.keypadSupply);
+    showToneText(*lbFix, report.fixedSupply);
+    for (std::size_t r = 0; r < lbREL.size(); ++r)
+        showToneText(*lbREL[r], report.relays[r]);
+    // The bar cannot show a value outside its range; the label shows it as sent.
+    pbTerero->setValue(qBound(0, report.gsmSignal, monitor::kGsmSignalMax));
+    lbGSMpowVal->setText(QString::number(report.gsmSignal));
+    showToneText(*lbAC, report.mains);
+    lbTempVal->setText(report.temperature);
+}
+
+void TFormStatus::ShowLastEvents(const QByteArray& line)
+{
+    const auto rows = monitor::parseLastEvents(line);
+    for (int r = 0; r < kLastEventRows; ++r)
+        acgEvSh->showRecord(r, rows[std::size_t(r)]);
+}
+
+void TFormStatus::ShowModuleMessage(const QByteArray& line)
+{
+    Memo1->addLine(monitor::moduleMessageText(line));
+}
+
+void TFormStatus::RefreshInputCaptions()
+{
+    const auto& zones = m_eventList.zoneNames();
+    for (std::size_t n = 0; n < inputs.size(); ++n) {
+        const QString& name = zones[n];
+        inputs[n].panel->setCaption(TFormEventlistShort::IsBlankName(name)
+                                        ? text::inputCaptionPrefix + QString::number(n + 1)
+                                        : name);
+    }
+}
+
+void TFormStatus::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    centreOnScreen();
+    FormShow();
+}
+
+void TFormStatus::centreOnScreen()
+{
+    if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void TFormStatus::FormShow()
+{
+    RefreshInputCaptions();
+}
+
+void TFormStatus::StatusTimerTimer()
+{
+    if (const auto command = m_poll.tick(m_link.isOpen()))
+        m_link.SendCommand(*command);
+}
+
+void TFormStatus::holdPolling(int ticks)
+{
+    m_poll.hold(ticks);
+    // Only the running status timer counts the hold down, and only while the
+    // port is open; without either the wait would never end.
+    pumpWhile([this] { return !m_poll.holdRunDown() && StatusTimer->isActive() && m_link.isOpen(); });
 }
 
 void TFormStatus::btCloseClick()
@@ -17,11 +162,75 @@ void TFormStatus::btCloseClick()
     close();
 }
 
-void TFormStatus::openModal()
+void TFormStatus::btClearMsgClick()
 {
-    exec();
+    Memo1->clearLines();
 }
 
-void TFormStatus::stopPolling()
+void TFormStatus::btLoadZoneNamesClick()
 {
+    if (!m_link.isOpen()) {
+        prompter().message(text::noSerialLink);
+        return;
+    }
+    btLoadZoneNames->setEnabled(false);
+    StatusBar1->showMessage(text::statusNamesLoading);
+    holdPolling(kQuietBeforeNames);
+    m_link.SendCommand(command::kCodeCheck);
+    m_eventList.LoadNames(StatusBar1);
+    StatusBar1->clearMessage();
+    m_poll.resume();
+    btLoadZoneNames->setEnabled(true);
+    RefreshInputCaptions();
+}
+
+void TFormStatus::btSotpAllAlarmClick()
+{
+    if (!prompter().confirm(text::alarmStopQuestion))
+        return;
+    if (!m_link.isOpen()) {
+        prompter().message(text::noSerialLink);
+        return;
+    }
+    const auto transaction = m_link.beginTransaction();
+    if (!transaction) {
+        StatusBar1->showMessage(text::otherTransactionRunning);
+        return;
+    }
+    btSotpAllAlarm->setEnabled(false);
+    StatusBar1->showMessage(text::alarmsStopping);
+    // Polling stays held from the first quiet spell until the verdict has
+    // been shown: no RPWS or RPWE goes out between the stop commands.
+    holdPolling(kQuietBeforeFirstStop);
+    m_link.SendCommand(command::kAlarmStop);
+    holdPolling(kQuietBeforeSecondStop);
+    m_link.SendCommand(command::kAlarmStop);
+    switch (m_link.blocks().sendForVerdict(command::kAlarmStop, ticks::kAlarmStop)) {
+    case CodeVerdict::Accepted: prompter().message(text::alarmsStopped); break;
+    case CodeVerdict::Rejected: prompter().message(text::wrongInstallerCode); break;
+    case CodeVerdict::NoAnswer: prompter().message(text::alarmStopNoAnswer); break;
+    }
+    btSotpAllAlarm->setEnabled(true);
+    StatusBar1->clearMessage();
+    m_poll.resume();
+}
+
+void TFormStatus::btP1OFFClick()
+{
+    m_link.SendCommand(command::kDisarmP1);
+}
+
+void TFormStatus::btP2OFFClick()
+{
+    m_link.SendCommand(command::kDisarmP2);
+}
+
+void TFormStatus::btP1ONClick()
+{
+    m_link.SendCommand(command::kArmP1);
+}
+
+void TFormStatus::btP2ONClick()
+{
+    m_link.SendCommand(command::kArmP2);
 }
