@@ -4,6 +4,9 @@
 
 namespace {
 constexpr int kRowHeight = 18;
+// The column widths are in pixels for a small font; longer texts are cut,
+// not shortened with an ellipsis.
+constexpr int kFontPointSize = 8;
 } // namespace
 
 EventGrid::EventGrid(const Columns& columns, int rows, QWidget* parent)
@@ -12,6 +15,12 @@ EventGrid::EventGrid(const Columns& columns, int rows, QWidget* parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
+    QFont small = font();
+    small.setPointSize(kFontPointSize);
+    setFont(small);
+    horizontalHeader()->setFont(small);
+    setTextElideMode(Qt::ElideNone);
+    setWordWrap(false);
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(kRowHeight);
     horizontalHeader()->setMinimumSectionSize(1);
@@ -32,6 +41,18 @@ EventGrid::EventGrid(const Columns& columns, int rows, QWidget* parent)
         cell->setFlags(Qt::ItemIsEnabled);
         cell->setBackground(fixed);
     }
+    setCurrentItem(nullptr);
+}
+
+void EventGrid::fitContents()
+{
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const int frame = 2 * frameWidth();
+    int width = 0;
+    for (int c = 0; c < columnCount(); ++c)
+        width += columnWidth(c);
+    setFixedSize(width + frame, horizontalHeader()->sizeHint().height() + rowCount() * kRowHeight + frame);
 }
 
 void EventGrid::setCell(int row, int column, const QString& text)

@@ -22,6 +22,9 @@ public:
 
     EventGrid(const Columns& columns, int rows, QWidget* parent = nullptr);
 
+    // Sized to show every row and column, without scroll bars.
+    void fitContents();
+
     // Every cell of the row, column 0 included.
     void showRow(int row, const monitor::EventGridTexts& texts);
     // Columns 1 to 13; the row label in column 0 stays.

@@ -147,8 +147,10 @@ QLayout* TFormStatus::buildEventsAndMessages()
     acgEvSh->setObjectName(QStringLiteral("acgEvSh"));
     for (int r = 0; r < kLastEventRows; ++r)
         acgEvSh->item(r, monitor::kRowNumberColumn)->setText(QString::number(r + 1));
+    acgEvSh->fitContents();
     events->addWidget(lbLastEvents);
-    events->addWidget(acgEvSh, 1);
+    events->addWidget(acgEvSh);
+    events->addStretch(1);
 
     auto* messages = new QVBoxLayout;
     lbMessages = new QLabel(QStringLiteral("A modul állapot üzenetei:"), this);
@@ -157,8 +159,8 @@ QLayout* TFormStatus::buildEventsAndMessages()
     messages->addWidget(lbMessages);
     messages->addWidget(Memo1, 1);
 
-    row->addLayout(events, 3);
-    row->addLayout(messages, 2);
+    row->addLayout(events);
+    row->addLayout(messages, 1);
     return row;
 }
 
