@@ -2,6 +2,7 @@
 
 #include "DemoMemory.h"
 #include "OutputQueue.h"
+#include "StatusLines.h"
 
 #include "link/Commands.h"
 #include "link/Cp1250.h"
@@ -102,9 +103,18 @@ CommandLine parseCommandLine(const QStringList& arguments)
                                       QStringLiteral("N"));
     const QCommandLineOption noActivation(QStringLiteral("no-activation"),
                                           QStringLiteral("Never confirms WRACT; written blocks stay staged."));
+    const QCommandLineOption statusForm(QStringLiteral("status-form"),
+                                        QStringLiteral("Form 1-4 of the status report (default %1).")
+                                            .arg(SimulatorSettings{}.statusForm),
+                                        QStringLiteral("N"));
+    const QCommandLineOption seed(QStringLiteral("seed"),
+                                  QStringLiteral("Seed of the module's changes over time (default: a fresh one)."),
+                                  QStringLiteral("N"));
+    const QCommandLineOption still(QStringLiteral("still"),
+                                   QStringLiteral("The module's state changes only by commands."));
     parser.addOptions({link, code, baud, silent, refuseCode, wrongBlock, badChecksum, programVersion, dataVersion,
                        modem, modemSilent, modemIgnoresHangUp, modemConnect, modemGuard, load, saveOnExit,
-                       dropBlock, nakWrite, noActivation});
+                       dropBlock, nakWrite, noActivation, statusForm, seed, still});
 
     result.helpText = parser.helpText();
     if (!parser.parse(arguments)) {
@@ -150,6 +160,23 @@ CommandLine parseCommandLine(const QStringList& arguments)
             return result;
         *field = block;
     }
+    if (parser.isSet(statusForm)) {
+        const std::optional<int> form = numberOption(parser, statusForm, statusline::kFirstForm,
+                                                     statusline::kLastForm, result.error);
+        if (!form)
+            return result;
+        settings.statusForm = *form;
+    }
+    if (parser.isSet(seed)) {
+        bool ok = false;
+        const std::uint32_t value = parser.value(seed).toUInt(&ok);
+        if (!ok) {
+            result.error = QStringLiteral("--seed needs a whole number: ") + parser.value(seed);
+            return result;
+        }
+        settings.seed = value;
+    }
+    settings.live = !parser.isSet(still);
     result.loadPath = parser.value(load);
     result.saveOnExitPath = parser.value(saveOnExit);
     if (parser.isSet(programVersion))

@@ -1,6 +1,7 @@
 #include "ModuleProtocol.h"
 
 #include "ModuleFrames.h"
+#include "StatusLines.h"
 
 #include "link/Commands.h"
 
@@ -42,11 +43,18 @@ ModuleProtocol::ModuleProtocol(const params::ParameterImage& initial)
 
 const ModuleProtocol::Command* ModuleProtocol::findCommand(QByteArrayView line)
 {
-    static constexpr std::array<Command, 4> kCommands = {{
+    static constexpr std::array<Command, 11> kCommands = {{
         {"RPWD", kCodeLength, &ModuleProtocol::checkCode},
         {"RDFL", kAddressDigits, &ModuleProtocol::readBlock},
         {"WRFL", 0, &ModuleProtocol::beginWrite},
         {"WRACT", 0, &ModuleProtocol::activate},
+        {"RPWS", kCodeLength, &ModuleProtocol::pollStatus},
+        {"RPWE", kCodeLength, &ModuleProtocol::pollEvents},
+        {"RSTP", kCodeLength, &ModuleProtocol::stopAlarms},
+        {"PT1A", kCodeLength, &ModuleProtocol::armPartition, 1},
+        {"PT2A", kCodeLength, &ModuleProtocol::armPartition, 2},
+        {"PT1D", kCodeLength, &ModuleProtocol::disarmPartition, 1},
+        {"PT2D", kCodeLength, &ModuleProtocol::disarmPartition, 2},
     }};
     for (const Command& command : kCommands) {
         if (line.size() == command.word.size() + command.argumentLength && line.startsWith(command.word))
@@ -65,18 +73,31 @@ ModuleProtocol::Replies ModuleProtocol::handleLine(QByteArrayView line)
         return replies;
     }
     if (const Command* command = findCommand(line)) {
-        (this->*command->handler)(line.sliced(command->word.size()), replies);
+        (this->*command->handler)(line.sliced(command->word.size()), command->detail, replies);
     }
     return replies;
 }
 
-void ModuleProtocol::checkCode(QByteArrayView code, Replies& replies)
+bool ModuleProtocol::codeAccepted(QByteArrayView code) const
 {
-    m_loggedIn = !m_faults.refuseCode && code == m_memory.acceptedCode();
+    return !m_faults.refuseCode && code == m_memory.acceptedCode();
+}
+
+bool ModuleProtocol::refusesCode(QByteArrayView code, Replies& replies) const
+{
+    if (codeAccepted(code))
+        return false;
+    replies.append(reply::kCodeRejected.toByteArray());
+    return true;
+}
+
+void ModuleProtocol::checkCode(QByteArrayView code, int, Replies& replies)
+{
+    m_loggedIn = codeAccepted(code);
     replies.append((m_loggedIn ? reply::kCodeAccepted : reply::kCodeRejected).toByteArray());
 }
 
-void ModuleProtocol::readBlock(QByteArrayView addressDigits, Replies& replies)
+void ModuleProtocol::readBlock(QByteArrayView addressDigits, int, Replies& replies)
 {
     const std::optional<std::uint16_t> address = parseAddress(addressDigits);
     if (!address)
@@ -101,10 +122,12 @@ std::optional<BlockBytes> ModuleProtocol::readableBlock(std::uint16_t address) c
     }
     if (address == frame::kVersionAddress)
         return versionBlockData(m_versions);
-    return std::nullopt;
+    if (address == frame::kClockAddress)
+        return m_live.clock().block();
+    return m_live.events().block(address);
 }
 
-void ModuleProtocol::beginWrite(QByteArrayView, Replies&)
+void ModuleProtocol::beginWrite(QByteArrayView, int, Replies&)
 {
     m_awaitingWriteFrame = true;
 }
@@ -120,8 +143,12 @@ void ModuleProtocol::receiveWriteFrame(QByteArrayView hexLine, Replies& replies)
         replies.append(reply::kWriteFailed.toByteArray());
         return;
     }
-    // Blocks outside the parameter memory are acknowledged and dropped.
     const std::uint16_t address = frameAddress(*written);
+    // A clock block naming no valid time is taken like a good one and leaves
+    // the clock as it was.
+    if (address == frame::kClockAddress && m_live.clock().setFromBlock(BlockData(written->data(), frame::kDataSize)))
+        m_live.clockWasSet();
+    // Other blocks outside the parameter memory are acknowledged and dropped.
     if (address < memory::kBlockCount && m_faults.nakWriteBlock == address)
         return;
     if (address < memory::kBlockCount)
@@ -129,7 +156,7 @@ void ModuleProtocol::receiveWriteFrame(QByteArrayView hexLine, Replies& replies)
     replies.append(reply::kWriteAcknowledged.toByteArray());
 }
 
-void ModuleProtocol::activate(QByteArrayView, Replies& replies)
+void ModuleProtocol::activate(QByteArrayView, int, Replies& replies)
 {
     if (!m_loggedIn) {
         replies.append(reply::kCodeRejected.toByteArray());
@@ -138,5 +165,61 @@ void ModuleProtocol::activate(QByteArrayView, Replies& replies)
     if (m_faults.noActivation)
         return;
     m_memory.activate();
+    m_live.parametersActivated();
     replies.append(reply::kActivated.toByteArray());
+}
+
+void ModuleProtocol::pollStatus(QByteArrayView code, int, Replies& replies)
+{
+    if (refusesCode(code, replies))
+        return;
+    replies.append(statusline::reportLine(m_live, m_statusForm));
+    countPoll();
+    sendMessages(replies);
+}
+
+void ModuleProtocol::pollEvents(QByteArrayView code, int, Replies& replies)
+{
+    if (refusesCode(code, replies))
+        return;
+    replies.append(statusline::lastEventsLine(m_live.events()));
+    countPoll();
+    sendMessages(replies);
+}
+
+void ModuleProtocol::stopAlarms(QByteArrayView code, int, Replies& replies)
+{
+    if (refusesCode(code, replies))
+        return;
+    m_live.stopAlarms();
+    replies.append(reply::kCodeAccepted.toByteArray());
+    sendMessages(replies);
+}
+
+void ModuleProtocol::armPartition(QByteArrayView code, int partition, Replies& replies)
+{
+    if (refusesCode(code, replies))
+        return;
+    m_live.arm(partition, eventuser::kInstaller);
+    sendMessages(replies);
+}
+
+void ModuleProtocol::disarmPartition(QByteArrayView code, int partition, Replies& replies)
+{
+    if (refusesCode(code, replies))
+        return;
+    m_live.disarm(partition, eventuser::kInstaller);
+    sendMessages(replies);
+}
+
+void ModuleProtocol::countPoll()
+{
+    if (++m_polls % kPollsPerRoutineMessage == 0)
+        m_live.queueMessage(m_live.routineMessage(m_polls / kPollsPerRoutineMessage));
+}
+
+void ModuleProtocol::sendMessages(Replies& replies)
+{
+    for (const QString& text : m_live.takeMessages())
+        replies.append(statusline::messageLine(text));
 }

@@ -9,6 +9,7 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <random>
 
 #include <unistd.h>
 
@@ -32,6 +33,11 @@ ModuleSimulator::ModuleSimulator(const SimulatorSettings& settings, QObject* par
 {
     m_protocol.setVersionTexts(settings.versions);
     m_protocol.faults() = settings.faults;
+    m_protocol.setStatusForm(settings.statusForm);
+    if (settings.live) {
+        m_activity = new LiveActivity(m_protocol.live(), settings.seed.value_or(std::random_device{}()), this);
+        m_activity->start();
+    }
     if (settings.modem.enabled) {
         m_modem = new HayesModem(settings.modem, this);
         connect(m_modem, &HayesModem::toModule, this, [this](const QByteArray& bytes) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "HayesModem.h"
+#include "LiveActivity.h"
 #include "ModuleProtocol.h"
 #include "OutputQueue.h"
 #include "PseudoTerminal.h"
@@ -42,6 +43,8 @@ public:
 
     // The modem in front of the module, or null when there is none.
     HayesModem* modem() { return m_modem; }
+    // What changes the live module over time, or null when it stands still.
+    LiveActivity* liveActivity() { return m_activity; }
 
     void setBaudRate(int baud);
 
@@ -65,6 +68,7 @@ private:
     LineAssembler m_lines;
     QList<QByteArray> m_received;
     HayesModem* m_modem = nullptr;
+    LiveActivity* m_activity = nullptr;
     PseudoTerminal m_terminal;
     // Declared after the terminal so that they let go of its master first.
     std::unique_ptr<QSocketNotifier> m_reader;

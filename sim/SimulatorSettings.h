@@ -8,6 +8,7 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <optional>
 
 // How a simulated module starts.
@@ -22,4 +23,10 @@ struct SimulatorSettings
     // Output pacing in bits per second; 0 sends at once.
     int baudRate = 0;
     ModemSettings modem;
+    // Form 1..4 of the status report.
+    int statusForm = 4;
+    // Whether the module's state changes by itself over time, and the seed
+    // of that course of changes (a fresh one when not set).
+    bool live = true;
+    std::optional<std::uint32_t> seed;
 };

@@ -42,6 +42,14 @@ void CommandLineTest::values()
     QCOMPARE(line.settings.faults.nakWriteBlock, std::optional<int>(0));
     QVERIFY(!line.settings.faults.noActivation);
     QVERIFY(!parse({}).settings.faults.dropReadBlock);
+    const CommandLine live = parse({"--status-form", "2", "--seed", "4000000000"});
+    QVERIFY2(live.error.isEmpty(), qPrintable(live.error));
+    QCOMPARE(live.settings.statusForm, 2);
+    QCOMPARE(live.settings.seed, std::optional<std::uint32_t>(4000000000u));
+    QVERIFY(live.settings.live);
+    QVERIFY(!parse({"--still"}).settings.live);
+    QCOMPARE(parse({}).settings.statusForm, 4);
+    QVERIFY(!parse({}).settings.seed);
     QVERIFY(!parse({}).settings.faults.nakWriteBlock);
 }
 
@@ -117,6 +125,9 @@ void CommandLineTest::rejected_data()
     QTest::newRow("dropped block past the parameters") << QStringList{"--drop-block", "8"};
     QTest::newRow("negative block") << QStringList{"--nak-write", "-1"};
     QTest::newRow("block not a number") << QStringList{"--nak-write", "x"};
+    QTest::newRow("status form 5") << QStringList{"--status-form", "5"};
+    QTest::newRow("status form 0") << QStringList{"--status-form", "0"};
+    QTest::newRow("negative seed") << QStringList{"--seed", "-1"};
     QTest::newRow("guard time zero") << QStringList{"--modem", "--modem-guard-ms", "0"};
     QTest::newRow("connect time not a number") << QStringList{"--modem", "--modem-connect-ms", "soon"};
 }
@@ -136,7 +147,8 @@ void CommandLineTest::help()
     for (const char* option : {"--link", "--code", "--baud", "--silent", "--refuse-code", "--wrong-block",
                                "--bad-checksum", "--program-version", "--data-version", "--modem", "--modem-silent",
                                "--modem-ignores-ath", "--modem-connect-ms", "--modem-guard-ms", "--load",
-                               "--save-on-exit", "--drop-block", "--nak-write", "--no-activation"})
+                               "--save-on-exit", "--drop-block", "--nak-write", "--no-activation", "--status-form",
+                               "--seed", "--still"})
         QVERIFY2(line.helpText.contains(QLatin1String(option)), option);
 }
 

@@ -430,7 +430,7 @@ void ModuleProtocolTest::noActivationSwitch()
 void ModuleProtocolTest::otherLinesIgnored_data()
 {
     QTest::addColumn<QByteArray>("line");
-    QTest::newRow("status poll") << codeCheckLine("1234").replace("RPWD", "RPWS");
+    QTest::newRow("status poll with a short code") << QByteArray("RPWSEDCB");
     QTest::newRow("code check with a short code") << QByteArray("RPWDEDCB");
     QTest::newRow("code check with a long code") << QByteArray("RPWDEDCB0000");
     QTest::newRow("write request with more") << QByteArray("WRFL0000");

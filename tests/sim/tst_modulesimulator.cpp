@@ -38,6 +38,7 @@ private slots:
     void portMayBeClosedAndReopened();
     void pacedOutputArrivesWhole();
     void modemInFront();
+    void liveModuleOverTheLine();
 
 private:
     QTemporaryDir m_dir;
@@ -260,6 +261,27 @@ void ModuleSimulatorTest::modemInFront()
     port.sendLine("ATH");
     QCOMPARE(port.readLine(), std::optional<QByteArray>("OK"));
     QCOMPARE(simulator.receivedLines(), (QByteArrayList{code, "AT", "ATD5551234", code, "+++", "ATH"}));
+}
+
+void ModuleSimulatorTest::liveModuleOverTheLine()
+{
+    QVERIFY(ModuleSimulator().liveActivity());
+    SimulatorSettings settings;
+    settings.live = false;
+    settings.statusForm = 2;
+    ModuleSimulator simulator(settings);
+    QVERIFY(!simulator.liveActivity());
+    QVERIFY(simulator.start());
+    RawPortClient port(simulator.devicePath());
+
+    port.sendLine(*commandLine(command::kStatusPoll, QStringLiteral("1234")));
+    const std::optional<QByteArray> report = port.readLine();
+    QVERIFY(report && report->startsWith("AT_["));
+    QCOMPARE(report->size(), 86);
+    // The module's messages are in windows-1250.
+    port.sendLine(*commandLine(command::kArmP2, QStringLiteral("1234")));
+    QCOMPARE(port.readLine(), std::optional<QByteArray>("AT_/\xC9" "les\xED" "tve: 2. part\xED" "ci\xF3"));
+    QVERIFY(simulator.module().live().armed(2));
 }
 
 QTEST_GUILESS_MAIN(ModuleSimulatorTest)
