@@ -5,6 +5,8 @@
 #include "link/DeviceLink.h"
 #include "link/LinkTexts.h"
 #include "mainwin/VersionQuery.h"
+#include "monitor/EventListCsv.h"
+#include "monitor/EventMemoryDownload.h"
 #include "params/DataFile.h"
 
 #include <array>
@@ -95,6 +97,35 @@ int runCompare(Session& session, const QString& path)
     return exitCodeFor(transfer(session, image, TransferKind::Compare));
 }
 
+// Prints why a download did not complete; true when it did.
+bool downloaded(Session& session, const monitor::EventMemoryDownload& download, monitor::DownloadOutcome outcome)
+{
+    switch (outcome) {
+    case monitor::DownloadOutcome::Done: return true;
+    case monitor::DownloadOutcome::NoLink: printLine(session.err, text::noSerialLink); break;
+    case monitor::DownloadOutcome::Busy: printLine(session.err, text::otherTransactionRunning); break;
+    case monitor::DownloadOutcome::LoginFailed: printLine(session.err, download.failureText()); break;
+    case monitor::DownloadOutcome::ReadFailed: break; // its status text has said so
+    }
+    return false;
+}
+
+int runEvents(Session& session, const QString& path)
+{
+    monitor::EventMemoryDownload download(session.link);
+    const auto progress = [&session](const QString& text) { printLine(session.err, text); };
+    if (!downloaded(session, download, download.loadNames(progress))
+        || !downloaded(session, download, download.loadEvents(progress)))
+        return kFailure;
+    if (const params::FileResult result = params::SaveWholeFile(path, monitor::eventListCsv(download.rows()));
+        !result) {
+        printLine(session.err, result.error);
+        return kFailure;
+    }
+    printLine(session.err, QStringLiteral("saved to ") + path);
+    return kSuccess;
+}
+
 const std::array kCommands{
     Command{QStringLiteral("version"), QString(),
             QStringLiteral("Prints the module's program and data version."), &runVersion},
@@ -104,6 +135,10 @@ const std::array kCommands{
             QStringLiteral("Writes a data file to the module's eight blocks and activates them."), &runWrite},
     Command{QStringLiteral("compare"), QStringLiteral("IN.SD2"),
             QStringLiteral("Compares a data file with the module (the codes are left out)."), &runCompare},
+    Command{QStringLiteral("events"), QStringLiteral("OUT.csv"),
+            QStringLiteral("Reads the event list with the user and zone names and saves its 90 rows, newest first, "
+                           "as CSV."),
+            &runEvents},
 };
 
 } // namespace

@@ -55,14 +55,12 @@ FileResult OpenDataFile(const QString& path, ParameterImage& image)
     return {};
 }
 
-FileResult SaveDataFile(const QString& path, const ParameterImage& image)
+FileResult SaveWholeFile(const QString& path, QByteArrayView bytes)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return {cannotWrite(path, file.errorString())};
-    const auto& bytes = image.bytes();
-    const qint64 written = file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
-    if (written != qint64(bytes.size())) {
+    if (file.write(bytes.data(), bytes.size()) != bytes.size()) {
         const QString reason = file.errorString();
         file.cancelWriting();
         return {cannotWrite(path, reason)};
@@ -70,6 +68,12 @@ FileResult SaveDataFile(const QString& path, const ParameterImage& image)
     if (!file.commit())
         return {cannotWrite(path, file.errorString())};
     return {};
+}
+
+FileResult SaveDataFile(const QString& path, const ParameterImage& image)
+{
+    const auto& bytes = image.bytes();
+    return SaveWholeFile(path, QByteArrayView(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())));
 }
 
 } // namespace params

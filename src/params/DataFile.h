@@ -2,6 +2,7 @@
 
 #include "params/ParameterImage.h"
 
+#include <QByteArrayView>
 #include <QString>
 
 namespace params {
@@ -33,6 +34,10 @@ struct FileResult
 // Reads the first 2048 bytes of `path` into `image`. A file that cannot be
 // opened or holds fewer than 2048 bytes leaves the image unchanged.
 FileResult OpenDataFile(const QString& path, ParameterImage& image);
+
+// Writes `bytes` to `path` through a temporary file that replaces the old
+// one only when every byte was written.
+FileResult SaveWholeFile(const QString& path, QByteArrayView bytes);
 
 // Writes the image to `path` through a temporary file that replaces the old
 // one only when every byte was written, so a failure never leaves a

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -301,14 +302,62 @@ private slots:
         QVERIFY2(run.err.contains(errLine + command[1] + u'\n'), qPrintable(run.err));
     }
 
+    void eventsToCsv()
+    {
+        SimProcess sim({QStringLiteral("--still")});
+        QVERIFY(sim.running());
+        const QString csv = sim.file(QStringLiteral("events.csv"));
+        const CliRun run = runOn(sim, {QStringLiteral("events"), csv});
+        QCOMPARE(run.exitCode, int(kSuccess));
+        const QStringList progress = lines(run.err);
+        QVERIFY(progress.contains(QStringLiteral("Zóna és Felhasználói nevek letöltve.")));
+        QVERIFY(progress.contains(QStringLiteral("Eseménylista letöltve.")));
+        QCOMPARE(progress.last(), "saved to " + csv);
+
+        const QStringList records = QString::fromUtf8(readFile(csv)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        QCOMPARE(records.size(), 1 + 90);
+        QCOMPARE(records.first(), QStringLiteral("Sorszám,Időpont,Esemény,Zóna / Felhasználó,T1,T2,T3,T4,S1,S2,S3,S4,"
+                                                 "Közp,Státusz"));
+        for (int row = 1; row <= 90; ++row)
+            QVERIFY(records[row].startsWith(QString::number(row) + u','));
+        // The newest event of the module's history comes first, with its time.
+        QVERIFY2(records[1].contains(QRegularExpression(QStringLiteral("^1,\\d\\d/\\d\\d - \\d\\d:\\d\\d,"))),
+                 qPrintable(records[1]));
+    }
+
+    void eventsFailure_data()
+    {
+        QTest::addColumn<QStringList>("simOptions");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("errLine");
+        QTest::newRow("code refused") << QStringList{"--refuse-code"} << "e.csv" << text::wrongInstallerCode;
+        QTest::newRow("no answer") << QStringList{"--silent"} << "e.csv" << text::moduleNoAnswer;
+        QTest::newRow("wrong block numbers") << QStringList{"--wrong-block"} << "e.csv" << text::readFailed;
+        QTest::newRow("folder missing") << QStringList() << "nowhere/e.csv" << "A fájl nem írható: ";
+    }
+
+    void eventsFailure()
+    {
+        QFETCH(QStringList, simOptions);
+        QFETCH(QString, target);
+        QFETCH(QString, errLine);
+        SimProcess sim(simOptions << QStringLiteral("--still"));
+        QVERIFY(sim.running());
+        const QString csv = sim.file(target);
+        const CliRun run = runOn(sim, {QStringLiteral("events"), csv});
+        QCOMPARE(run.exitCode, int(kFailure));
+        QVERIFY2(run.err.contains(errLine), qPrintable(run.err));
+        QVERIFY(!QFile::exists(csv));
+    }
+
     void usage_data()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("errStart");
         QTest::newRow("nothing") << QStringList() << "sentrova-cli: No port given";
         QTest::newRow("no command") << QStringList{"--port", "/dev/null"} << "sentrova-cli: No command given.";
-        QTest::newRow("unknown command") << QStringList{"--port", "x", "events"}
-                                         << "sentrova-cli: Unknown command: events";
+        QTest::newRow("unknown command") << QStringList{"--port", "x", "bogus"}
+                                         << "sentrova-cli: Unknown command: bogus";
         QTest::newRow("file missing") << QStringList{"--port", "x", "read"}
                                       << "sentrova-cli: Missing OUT.SD2 after read.";
         QTest::newRow("extra argument") << QStringList{"--port", "x", "version", "y"}
@@ -333,7 +382,7 @@ private slots:
         const CliRun run = runCli({QStringLiteral("--help")});
         QCOMPARE(run.exitCode, int(kSuccess));
         for (const char* expected : {"--port", "--code", "version", "read OUT.SD2", "write IN.SD2", "compare IN.SD2",
-                                     "Exit status: 0"})
+                                     "events OUT.csv", "Exit status: 0"})
             QVERIFY2(run.out.contains(QLatin1String(expected)), expected);
     }
 };
