@@ -7,6 +7,7 @@ packages=(
   cmake ninja-build g++           # the build
   qt6-base-dev qt6-serialport-dev # Qt Core, Gui, Widgets, Test and SerialPort
   fonts-dejavu-core               # a font for the windows on a bare system
+  qt6-translations-l10n           # Hungarian texts of Qt's own dialog buttons
 )
 
 missing=()

@@ -4,6 +4,9 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 int main(int argc, char* argv[])
 {
@@ -11,6 +14,13 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("sentrova"));
     QApplication::setApplicationDisplayName(kApplicationTitle);
     QApplication::setQuitOnLastWindowClosed(false);
+
+    // The interface is Hungarian; so are the buttons of Qt's own dialogs
+    // ("Igen", "Nem") when the translations are installed.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Hungarian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
