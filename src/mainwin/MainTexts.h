@@ -16,10 +16,6 @@ inline const QString noConnection = QStringLiteral("Nincs kapcsolat!");
 inline const QString hangingUp = QStringLiteral("Vonal bontás...");
 inline const QString hungUp = QStringLiteral(" Vonal bontva.");
 inline const QString cannotCreate = QStringLiteral("Cannot Create ");
-inline const QString alarmStopQuestion = QStringLiteral("Biztosan le kívánja állítani a riasztási eseményeket ?");
-inline const QString alarmsStopping = QStringLiteral("Riasztások leállítása...");
-inline const QString alarmsStopped = QStringLiteral("Riasztási események leállítva!");
-inline const QString alarmStopNoAnswer = QStringLiteral("A modul nem válaszol!");
 
 // Captions of the serial monitor button: the first one has a leading blank.
 inline const QString detailsFirst = QStringLiteral(" >>");

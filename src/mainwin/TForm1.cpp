@@ -4,6 +4,7 @@
 #include "link/LinkTexts.h"
 #include "link/Ticks.h"
 #include "mainwin/MainTexts.h"
+#include "monitor/AlarmStop.h"
 #include "mainwin/Prompter.h"
 #include "mainwin/SettingsFile.h"
 #include "mainwin/TSerialForm.h"
@@ -338,11 +339,8 @@ void TForm1::btSotpAllAlarmClick()
     showStatus(text::alarmsStopping);
     // The transaction keeps the periodic code check quiet: its "PWDOK" would
     // otherwise pass for the module's verdict.
-    switch (m_link.blocks().sendForVerdict(command::kAlarmStop, ticks::kAlarmStop)) {
-    case CodeVerdict::Accepted: prompter().message(text::alarmsStopped); break;
-    case CodeVerdict::Rejected: prompter().message(text::wrongInstallerCode); break;
-    case CodeVerdict::NoAnswer: prompter().message(text::alarmStopNoAnswer); break;
-    }
+    const CodeVerdict verdict = m_link.blocks().sendForVerdict(command::kAlarmStop, ticks::kAlarmStop);
+    prompter().message(text::alarmStopVerdict(verdict));
     btSotpAllAlarm->setEnabled(true);
     showStatus(QString());
 }

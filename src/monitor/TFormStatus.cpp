@@ -12,7 +12,7 @@
 #include "link/LinkTexts.h"
 #include "link/Ticks.h"
 #include "link/WaitLoop.h"
-#include "mainwin/MainTexts.h"
+#include "monitor/AlarmStop.h"
 #include "mainwin/Prompter.h"
 
 #include <QGuiApplication>
@@ -205,11 +205,8 @@ void TFormStatus::btSotpAllAlarmClick()
     m_link.SendCommand(command::kAlarmStop);
     holdPolling(kQuietBeforeSecondStop);
     m_link.SendCommand(command::kAlarmStop);
-    switch (m_link.blocks().sendForVerdict(command::kAlarmStop, ticks::kAlarmStop)) {
-    case CodeVerdict::Accepted: prompter().message(text::alarmsStopped); break;
-    case CodeVerdict::Rejected: prompter().message(text::wrongInstallerCode); break;
-    case CodeVerdict::NoAnswer: prompter().message(text::alarmStopNoAnswer); break;
-    }
+    const CodeVerdict verdict = m_link.blocks().sendForVerdict(command::kAlarmStop, ticks::kAlarmStop);
+    prompter().message(text::alarmStopVerdict(verdict));
     btSotpAllAlarm->setEnabled(true);
     StatusBar1->clearMessage();
     m_poll.resume();

@@ -8,6 +8,7 @@
 #include "link/Commands.h"
 #include "link/LinkTexts.h"
 #include "mainwin/MainTexts.h"
+#include "monitor/AlarmStop.h"
 #include "mainwin/SettingsFile.h"
 #include "mainwin/TForm1.h"
 #include "mainwin/TSerialForm.h"

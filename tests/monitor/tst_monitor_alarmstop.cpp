@@ -7,7 +7,7 @@
 #include "TestTicks.h"
 
 #include "link/LinkTexts.h"
-#include "mainwin/MainTexts.h"
+#include "monitor/AlarmStop.h"
 #include "monitor/TFormEventlistShort.h"
 #include "monitor/TFormStatus.h"
 

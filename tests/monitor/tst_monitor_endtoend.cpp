@@ -8,7 +8,7 @@
 #include "EventMemory.h"
 #include "link/Commands.h"
 #include "link/LinkTexts.h"
-#include "mainwin/MainTexts.h"
+#include "monitor/AlarmStop.h"
 #include "monitor/EventGrid.h"
 #include "monitor/TFormEventlistShort.h"
 #include "monitor/TFormStatus.h"
