@@ -1,18 +1,19 @@
 #include "HayesModem.h"
 
 #include "link/SerialLink.h"
+#include "link/WireWords.h"
 
 namespace {
 
 namespace command {
-constexpr QByteArrayView kAttention = "AT";
-constexpr QByteArrayView kHangUp = "ATH";
+constexpr QByteArrayView kAttention = wire::kAttention;
+constexpr QByteArrayView kHangUp = wire::kHangUp;
 constexpr QByteArrayView kHangUpZero = "ATH0";
-constexpr QByteArrayView kDial = "ATD";
+constexpr QByteArrayView kDial = wire::kDial;
 } // namespace command
 
 namespace result {
-constexpr QByteArrayView kOk = "OK";
+constexpr QByteArrayView kOk = wire::kOk;
 constexpr QByteArrayView kError = "ERROR";
 constexpr QByteArrayView kConnect = "CONNECT 9600";
 } // namespace result

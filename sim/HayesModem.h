@@ -4,6 +4,7 @@
 #include "ModemSettings.h"
 
 #include "link/LineAssembler.h"
+#include "link/WireWords.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -23,7 +24,7 @@ class HayesModem : public QObject
 public:
     enum class Mode { Command, Dialling, Data };
 
-    static constexpr QByteArrayView kEscapeLine = "+++";
+    static constexpr QByteArrayView kEscapeLine = wire::kEscape;
 
     explicit HayesModem(const ModemSettings& settings, QObject* parent = nullptr);
 

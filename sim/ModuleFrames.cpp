@@ -21,13 +21,8 @@ std::optional<Frame> parseWriteFrame(QByteArrayView hexLine)
     if (hexLine.size() != frame::kHexDigits)
         return std::nullopt;
     Frame f{};
-    for (int i = 0; i < frame::kSize; ++i) {
-        const int high = upperHexValue(hexLine[2 * i]);
-        const int low = upperHexValue(hexLine[2 * i + 1]);
-        if (high < 0 || low < 0)
-            return std::nullopt;
-        f[i] = std::uint8_t(16 * high + low);
-    }
+    if (decodeFrameHex(hexLine, f) < frame::kSize)
+        return std::nullopt;
     Frame expected = f;
     storeChecksumMsbFirst(expected);
     if (expected != f)

@@ -4,20 +4,13 @@
 #include "StatusLines.h"
 
 #include "link/Commands.h"
+#include "link/WireWords.h"
 
 #include <algorithm>
 #include <array>
 #include <utility>
 
 namespace {
-
-namespace reply {
-constexpr QByteArrayView kCodeAccepted = "PWDOK";
-constexpr QByteArrayView kCodeRejected = "PWDERR";
-constexpr QByteArrayView kWriteAcknowledged = "WROK";
-constexpr QByteArrayView kWriteFailed = "WRFLERR";
-constexpr QByteArrayView kActivated = "CRCOK";
-} // namespace reply
 
 constexpr int kAddressDigits = 4;
 
@@ -44,17 +37,17 @@ ModuleProtocol::ModuleProtocol(const params::ParameterImage& initial)
 const ModuleProtocol::Command* ModuleProtocol::findCommand(QByteArrayView line)
 {
     static constexpr std::array<Command, 11> kCommands = {{
-        {"RPWD", kCodeLength, &ModuleProtocol::checkCode},
-        {"RDFL", kAddressDigits, &ModuleProtocol::readBlock},
-        {"WRFL", 0, &ModuleProtocol::beginWrite},
-        {"WRACT", 0, &ModuleProtocol::activate},
-        {"RPWS", kCodeLength, &ModuleProtocol::pollStatus},
-        {"RPWE", kCodeLength, &ModuleProtocol::pollEvents},
-        {"RSTP", kCodeLength, &ModuleProtocol::stopAlarms},
-        {"PT1A", kCodeLength, &ModuleProtocol::armPartition, 1},
-        {"PT2A", kCodeLength, &ModuleProtocol::armPartition, 2},
-        {"PT1D", kCodeLength, &ModuleProtocol::disarmPartition, 1},
-        {"PT2D", kCodeLength, &ModuleProtocol::disarmPartition, 2},
+        {wire::kCodeCheck, kCodeLength, &ModuleProtocol::checkCode},
+        {wire::kReadBlock, kAddressDigits, &ModuleProtocol::readBlock},
+        {wire::kWriteBlock, 0, &ModuleProtocol::beginWrite},
+        {wire::kActivate, 0, &ModuleProtocol::activate},
+        {wire::kStatusPoll, kCodeLength, &ModuleProtocol::pollStatus},
+        {wire::kEventPoll, kCodeLength, &ModuleProtocol::pollEvents},
+        {wire::kAlarmStop, kCodeLength, &ModuleProtocol::stopAlarms},
+        {wire::kArmP1, kCodeLength, &ModuleProtocol::armPartition, 1},
+        {wire::kArmP2, kCodeLength, &ModuleProtocol::armPartition, 2},
+        {wire::kDisarmP1, kCodeLength, &ModuleProtocol::disarmPartition, 1},
+        {wire::kDisarmP2, kCodeLength, &ModuleProtocol::disarmPartition, 2},
     }};
     for (const Command& command : kCommands) {
         if (line.size() == command.word.size() + command.argumentLength && line.startsWith(command.word))
@@ -87,14 +80,14 @@ bool ModuleProtocol::refusesCode(QByteArrayView code, Replies& replies) const
 {
     if (codeAccepted(code))
         return false;
-    replies.append(reply::kCodeRejected.toByteArray());
+    replies.append(wire::kCodeRejected.toByteArray());
     return true;
 }
 
 void ModuleProtocol::checkCode(QByteArrayView code, int, Replies& replies)
 {
     m_loggedIn = codeAccepted(code);
-    replies.append((m_loggedIn ? reply::kCodeAccepted : reply::kCodeRejected).toByteArray());
+    replies.append((m_loggedIn ? wire::kCodeAccepted : wire::kCodeRejected).toByteArray());
 }
 
 void ModuleProtocol::readBlock(QByteArrayView addressDigits, int, Replies& replies)
@@ -103,7 +96,7 @@ void ModuleProtocol::readBlock(QByteArrayView addressDigits, int, Replies& repli
     if (!address)
         return;
     if (!m_loggedIn) {
-        replies.append(reply::kCodeRejected.toByteArray());
+        replies.append(wire::kCodeRejected.toByteArray());
         return;
     }
     if (*address < memory::kBlockCount && m_faults.dropReadBlock == *address)
@@ -135,12 +128,12 @@ void ModuleProtocol::beginWrite(QByteArrayView, int, Replies&)
 void ModuleProtocol::receiveWriteFrame(QByteArrayView hexLine, Replies& replies)
 {
     if (!m_loggedIn) {
-        replies.append(reply::kCodeRejected.toByteArray());
+        replies.append(wire::kCodeRejected.toByteArray());
         return;
     }
     const std::optional<Frame> written = parseWriteFrame(hexLine);
     if (!written) {
-        replies.append(reply::kWriteFailed.toByteArray());
+        replies.append(wire::kWriteFailed.toByteArray());
         return;
     }
     const std::uint16_t address = frameAddress(*written);
@@ -153,20 +146,20 @@ void ModuleProtocol::receiveWriteFrame(QByteArrayView hexLine, Replies& replies)
         return;
     if (address < memory::kBlockCount)
         m_memory.stageBlock(address, BlockData(written->data(), frame::kDataSize));
-    replies.append(reply::kWriteAcknowledged.toByteArray());
+    replies.append(wire::kWriteAcknowledged.toByteArray());
 }
 
 void ModuleProtocol::activate(QByteArrayView, int, Replies& replies)
 {
     if (!m_loggedIn) {
-        replies.append(reply::kCodeRejected.toByteArray());
+        replies.append(wire::kCodeRejected.toByteArray());
         return;
     }
     if (m_faults.noActivation)
         return;
     m_memory.activate();
     m_live.parametersActivated();
-    replies.append(reply::kActivated.toByteArray());
+    replies.append(wire::kCrcConfirmed.toByteArray());
 }
 
 void ModuleProtocol::pollStatus(QByteArrayView code, int, Replies& replies)
@@ -192,7 +185,7 @@ void ModuleProtocol::stopAlarms(QByteArrayView code, int, Replies& replies)
     if (refusesCode(code, replies))
         return;
     m_live.stopAlarms();
-    replies.append(reply::kCodeAccepted.toByteArray());
+    replies.append(wire::kCodeAccepted.toByteArray());
     sendMessages(replies);
 }
 

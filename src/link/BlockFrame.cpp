@@ -1,5 +1,7 @@
 #include "link/BlockFrame.h"
 
+#include <algorithm>
+
 namespace {
 constexpr char kHexDigitChars[] = "0123456789ABCDEF";
 }
@@ -77,18 +79,24 @@ QByteArray frameToHex(const Frame& f)
     return hex;
 }
 
+int decodeFrameHex(QByteArrayView digits, Frame& buffer)
+{
+    for (int i = 0; i < frame::kSize && 2 * i + 1 < digits.size(); ++i) {
+        const int high = upperHexValue(digits[2 * i]);
+        const int low = upperHexValue(digits[2 * i + 1]);
+        if (high < 0 || low < 0)
+            return i;
+        buffer[i] = std::uint8_t(16 * high + low);
+    }
+    return std::min<int>(frame::kSize, int(digits.size() / 2));
+}
+
 FrameDecode decodeReplyFrame(QByteArrayView line, Frame& buffer)
 {
     if (line.size() != frame::kReplyLineLength)
         return FrameDecode::Bad;
-    const int first = int(frame::kReplyToken.size());
-    for (int i = 0; i < frame::kSize; ++i) {
-        const int high = upperHexValue(line[first + 2 * i]);
-        const int low = upperHexValue(line[first + 2 * i + 1]);
-        if (high < 0 || low < 0)
-            return FrameDecode::Bad;
-        buffer[i] = std::uint8_t(16 * high + low);
-    }
+    if (decodeFrameHex(line.sliced(frame::kReplyToken.size()), buffer) < frame::kSize)
+        return FrameDecode::Bad;
     return frameChecksum(buffer) == receivedChecksum(buffer) ? FrameDecode::Good : FrameDecode::Bad;
 }
 

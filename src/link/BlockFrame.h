@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/WireWords.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 
@@ -20,8 +22,8 @@ constexpr int kSummedBytes = 266;
 constexpr int kHexDigits = 2 * kSize;
 
 // A reply line: "RDFL" followed by the frame as 540 upper-case hex digits.
-constexpr QByteArrayView kReplyToken = "RDFL";
-constexpr int kReplyLineLength = 4 + kHexDigits;
+constexpr QByteArrayView kReplyToken = wire::kReadBlock;
+constexpr int kReplyLineLength = int(kReplyToken.size()) + kHexDigits;
 
 // Block addresses with a fixed meaning.
 constexpr std::uint16_t kClockAddress = 0xFFFE;
@@ -54,6 +56,11 @@ Frame BuildWriteFrame(BlockData data, std::uint16_t address);
 int upperHexValue(char c);
 void appendHexByte(QByteArray& out, std::uint8_t byte);
 QByteArray frameToHex(const Frame& f);
+
+// Decodes the 270 bytes of a frame from its 540 upper-case hex digits into
+// `buffer`, in order, stopping at the first pair that is not two digits.
+// Returns how many bytes were replaced (270 when all were).
+int decodeFrameHex(QByteArrayView digits, Frame& buffer);
 
 enum class FrameDecode { Good, Bad };
 

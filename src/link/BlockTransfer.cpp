@@ -4,11 +4,7 @@
 #include "link/DeviceLink.h"
 #include "link/LinkTexts.h"
 #include "link/Ticks.h"
-
-namespace {
-constexpr QByteArrayView kWriteRequest = "WRFL";
-constexpr QByteArrayView kActivateRequest = "WRACT";
-} // namespace
+#include "link/WireWords.h"
 
 CodeVerdict BlockTransfer::sendForVerdict(std::uint8_t command, int ticks)
 {
@@ -57,7 +53,7 @@ bool BlockTransfer::writeBlock(const Frame& frame, WriteConfirmation confirmatio
                                                                          : flags.writeAcknowledged;
     flags.frameBad = false;
     flags.frameGood = false;
-    serial.SendLine(kWriteRequest);
+    serial.SendLine(wire::kWriteBlock);
     for (std::uint8_t byte : frame)
         serial.SendHexByte(byte);
     // The verdict is cleared only now, after what has already arrived was
@@ -76,7 +72,7 @@ bool BlockTransfer::activate()
     ReplyFlags& flags = m_link.flags();
     m_link.serial().takePendingInput();
     flags.crcConfirmed = false;
-    m_link.serial().SendLine(kActivateRequest);
+    m_link.serial().SendLine(wire::kActivate);
     m_link.countdown().wait(ticks::kActivation, [&] { return flags.crcConfirmed; });
     return flags.crcConfirmed;
 }

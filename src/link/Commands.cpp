@@ -1,14 +1,16 @@
 #include "link/Commands.h"
 
+#include "link/WireWords.h"
+
 #include <array>
-#include <string_view>
 
 namespace {
 
-constexpr std::array<std::string_view, 10> kCommandWords = {
-    "RPWD", "RPWS", "RPWE", "RSTP", "PT1D", "PT2D", "PT1A", "PT2A", "RPWF", "DLRF",
+// By command index.
+constexpr std::array<QByteArrayView, 10> kCommandWords = {
+    wire::kCodeCheck, wire::kStatusPoll, wire::kEventPoll, wire::kAlarmStop,  wire::kDisarmP1,
+    wire::kDisarmP2,  wire::kArmP1,      wire::kArmP2,     wire::kRadioPoll,  wire::kRadioDeleteAll,
 };
-constexpr std::string_view kTeachWord = "TRF";
 constexpr char kHexDigits[] = "0123456789ABCDEF";
 
 } // namespace
@@ -37,15 +39,13 @@ QByteArray encodeInstallerCode(const QString& code)
 
 std::optional<QByteArray> commandLine(std::uint8_t index, const QString& code)
 {
-    if (index < kCommandWords.size()) {
-        const auto word = kCommandWords[index];
-        return QByteArray(word.data(), qsizetype(word.size())) + encodeInstallerCode(code);
-    }
+    if (index < kCommandWords.size())
+        return kCommandWords[index].toByteArray() + encodeInstallerCode(code);
     if (index >= command::kTeachRadioFirst) {
         const int place = index - command::kTeachRadioFirst;
         if (place < command::kRadioPlaces)
-            return QByteArray(kTeachWord.data(), qsizetype(kTeachWord.size()))
-                + char(command::kTeachCharacterBase + place) + encodeInstallerCode(code);
+            return wire::kTeachRadio.toByteArray() + char(command::kTeachCharacterBase + place)
+                + encodeInstallerCode(code);
     }
     return std::nullopt;
 }

@@ -1,9 +1,9 @@
 #include "link/LineAssembler.h"
 
-namespace {
-constexpr char kCR = 13;
-constexpr char kLF = 10;
-}
+#include "link/WireWords.h"
+
+using wire::kCR;
+using wire::kLF;
 
 void LineAssembler::feed(char byte)
 {

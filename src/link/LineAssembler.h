@@ -24,7 +24,6 @@ public:
     void feed(char byte);
 
     const QByteArray& pending() const { return m_buffer; }
-    bool droppingLine() const { return m_dropping; }
 
 private:
     LineHandler m_onLine;

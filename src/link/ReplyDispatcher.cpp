@@ -1,9 +1,9 @@
 #include "link/ReplyDispatcher.h"
 
 #include "link/LinkTexts.h"
+#include "link/WireWords.h"
 
 #include <array>
-#include <string_view>
 
 namespace {
 
@@ -26,26 +26,26 @@ enum class Reply {
 
 struct Token
 {
-    std::string_view text;
+    QByteArrayView text;
     Reply reply;
 };
 
 // Every line is tested against every token, in this order.
 constexpr std::array<Token, 14> kTokens = {{
-    {"CONNECT", Reply::Connect},
-    {"AT_[", Reply::StatusReport},
-    {"AT_{", Reply::LastEvents},
-    {"AT_/", Reply::ModuleMessage},
-    {"AT_<", Reply::RadioReport},
-    {"PWDERR", Reply::CodeRejected},
-    {"PWDOK", Reply::CodeAccepted},
-    {"OK", Reply::Ok},
-    {"WROK", Reply::WriteAcknowledged},
-    {"WRFLERR", Reply::WriteFailed},
-    {"RFTERR", Reply::RadioTeachFailed},
-    {"CRCOK", Reply::CrcConfirmed},
-    {"FIRMWAREOK", Reply::FirmwareConfirmed},
-    {"RDFL", Reply::Frame},
+    {wire::kConnect, Reply::Connect},
+    {wire::kStatusReport, Reply::StatusReport},
+    {wire::kLastEvents, Reply::LastEvents},
+    {wire::kModuleMessage, Reply::ModuleMessage},
+    {wire::kRadioReport, Reply::RadioReport},
+    {wire::kCodeRejected, Reply::CodeRejected},
+    {wire::kCodeAccepted, Reply::CodeAccepted},
+    {wire::kOk, Reply::Ok},
+    {wire::kWriteAcknowledged, Reply::WriteAcknowledged},
+    {wire::kWriteFailed, Reply::WriteFailed},
+    {wire::kRadioTeachFailed, Reply::RadioTeachFailed},
+    {wire::kCrcConfirmed, Reply::CrcConfirmed},
+    {wire::kFirmwareConfirmed, Reply::FirmwareConfirmed},
+    {wire::kReadBlock, Reply::Frame},
 }};
 
 void deliver(const ReplyDispatcher::LineReceiver& receiver, const QByteArray& line)
@@ -63,7 +63,7 @@ void ReplyDispatcher::HandleReply(const QByteArray& line)
             receivers.statusBar(text);
     };
     for (const Token& token : kTokens) {
-        if (!line.startsWith(QByteArrayView(token.text.data(), qsizetype(token.text.size()))))
+        if (!line.startsWith(token.text))
             continue;
         switch (token.reply) {
         case Reply::Connect:

@@ -65,7 +65,6 @@ bool SerialLink::open()
     ComPort1.clearError();
     // What the line carried while the port was closed is not for us.
     ComPort1.clear(QSerialPort::Input);
-    emit opened();
     return true;
 }
 
@@ -74,7 +73,6 @@ void SerialLink::close()
     if (!isOpen())
         return;
     ComPort1.close();
-    emit closed();
 }
 
 void SerialLink::write(QByteArrayView bytes)

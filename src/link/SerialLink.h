@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/LineAssembler.h"
+#include "link/WireWords.h"
 
 #include <QObject>
 #include <QSerialPort>
@@ -18,7 +19,7 @@ class SerialLink : public QObject
     Q_OBJECT
 public:
     static constexpr qint32 kBaudRate = 19200;
-    static constexpr char kCR = 13;
+    static constexpr char kCR = wire::kCR;
 
     using LineHandler = std::function<void(const QByteArray&)>;
 
@@ -47,10 +48,6 @@ public:
 
     // The line being received (kept across notifications and reopening).
     const QByteArray& lineBuffer() const { return m_lines.pending(); }
-
-signals:
-    void opened();
-    void closed();
 
 private:
     void ComPort1RxChar();

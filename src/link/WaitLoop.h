@@ -26,7 +26,6 @@ public:
     // `done` holds. The caller judges the outcome from its own flags.
     void wait(int count, const std::function<bool()>& done);
 
-    QTimer& timer() { return m_timer; }
 
 private:
     void tick();

@@ -2,14 +2,15 @@
 
 #include "link/Cp1250.h"
 #include "link/DeviceLink.h"
+#include "link/WireWords.h"
 
 namespace {
 
-constexpr QByteArrayView kAttention = "AT";
-constexpr QByteArrayView kHangUp = "ATH";
-constexpr QByteArrayView kDial = "ATD";
-constexpr QByteArrayView kEscape = "+++";
-constexpr char kCR = 13;
+using wire::kAttention;
+using wire::kCR;
+using wire::kDial;
+using wire::kEscape;
+using wire::kHangUp;
 
 // Counts of the modem dialogue, in 100 ms ticks.
 constexpr int kCheckAttempts = 7;

@@ -1,11 +1,11 @@
 #include "mainwin/SettingsFile.h"
 
 #include "mainwin/SettingsGrid.h"
+#include "params/DataFile.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace settings_file {
@@ -49,11 +49,7 @@ bool save(const QString& filePath, const ConnectionSettings& settings)
     grid.setCell(kPortColumn, 0, settings.portName);
     grid.setCell(kPhoneColumn, 0, settings.phoneNumber);
     QDir().mkpath(QFileInfo(filePath).absolutePath());
-    QSaveFile file(filePath);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(grid.toText().toUtf8());
-    return file.commit();
+    return params::SaveWholeFile(filePath, grid.toText().toUtf8()).ok();
 }
 
 } // namespace settings_file

@@ -1,6 +1,7 @@
 #include "mainwin/TSerialForm.h"
 
 #include "link/DeviceLink.h"
+#include "link/WireWords.h"
 
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
@@ -12,7 +13,6 @@
 namespace {
 constexpr int kWidth = 383;
 constexpr int kHeight = 495;
-constexpr QByteArrayView kAttention = "AT";
 } // namespace
 
 TSerialForm::TSerialForm(DeviceLink& link, QWidget* parent)
@@ -66,7 +66,7 @@ void TSerialForm::btClearClick()
 
 void TSerialForm::btATClick()
 {
-    m_link.serial().SendLineLogged(kAttention);
+    m_link.serial().SendLineLogged(wire::kAttention);
 }
 
 void TSerialForm::btCloseClick()
