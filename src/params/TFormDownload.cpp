@@ -199,6 +199,7 @@ void TFormDownload::btSaveClick()
 
 void TFormDownload::btEditClick()
 {
+    m_editor.LoadFromImage();
     m_editor.exec();
 }
 

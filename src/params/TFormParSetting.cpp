@@ -1,17 +1,98 @@
 #include "params/TFormParSetting.h"
 
-#include "mainwin/WindowShell.h"
+#include "params/editor/ArmingModeBox.h"
+#include "params/editor/EventsPage.h"
+#include "params/editor/PhonesPage.h"
+#include "params/editor/RadioPage.h"
+#include "params/editor/RelaysPage.h"
+#include "params/editor/UsersPage.h"
+#include "params/editor/ZonesPage.h"
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QVBoxLayout>
 
 TFormParSetting::TFormParSetting(params::ParameterImage& image, QWidget* parent)
     : QDialog(parent)
+    , m_image(image)
 {
-    Q_UNUSED(image);
     setWindowTitle(QStringLiteral("GSM-Sentrova   -   Paraméterek beállítása"));
-    resize(780, 463);
-    addCloseButton(*this, [this] { btCloseClick(); });
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+
+    PageControl1 = new QTabWidget(this);
+    TabSheet1 = new ZonesPage(PageControl1);
+    TabSheet2 = new UsersPage(PageControl1);
+    TabSheet3 = new EventsPage(PageControl1);
+    TabSheet4 = new RelaysPage(PageControl1);
+    TabSheet5 = new PhonesPage(PageControl1);
+    FoPanel6 = new RadioPage(PageControl1);
+    PageControl1->addTab(TabSheet1, QStringLiteral("Zónák"));
+    PageControl1->addTab(TabSheet2, QStringLiteral("Felhasználók"));
+    PageControl1->addTab(TabSheet3, QStringLiteral("Események"));
+    PageControl1->addTab(TabSheet4, QStringLiteral("Relé kimenetek"));
+    // A tab caption takes "&&" for one shown ampersand.
+    PageControl1->addTab(TabSheet5, QStringLiteral("Telefonszámok && egyéb paraméterek"));
+    PageControl1->addTab(FoPanel6, QStringLiteral("Rádiós eszközök beállításai"));
+    layout->addWidget(PageControl1, 1);
+
+    btSettingOK = new QPushButton(QStringLiteral("Beállítások Rögzítése"), this);
+    btSettingCancel = new QPushButton(QStringLiteral("Beállítások Visszavonása"), this);
+    btSettingOK->setAutoDefault(false);
+    btSettingCancel->setAutoDefault(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(btSettingOK);
+    buttons->addStretch(1);
+    buttons->addWidget(btSettingCancel);
+    layout->addLayout(buttons);
+    connect(btSettingOK, &QPushButton::clicked, this, &TFormParSetting::btSettingOKClick);
+    connect(btSettingCancel, &QPushButton::clicked, this, &TFormParSetting::btSettingCancelClick);
+
+    resize(kClientWidth, kClientHeight);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    FormCreate();
 }
 
-void TFormParSetting::btCloseClick()
+void TFormParSetting::setArmingModeDialog(TFormOnOffMode& dialog)
 {
-    close();
+    TabSheet5->armingMode->setDialog(dialog);
+}
+
+std::array<EditorPage*, 6> TFormParSetting::pages() const
+{
+    return {TabSheet1, TabSheet2, TabSheet3, TabSheet4, TabSheet5, FoPanel6};
+}
+
+void TFormParSetting::LoadFromImage()
+{
+    for (EditorPage* page : pages())
+        page->load(m_image);
+}
+
+void TFormParSetting::StoreToImage()
+{
+    for (const EditorPage* page : pages())
+        page->store(m_image);
+}
+
+void TFormParSetting::FormCreate()
+{
+    for (EditorPage* page : pages())
+        page->scrollToTop();
+}
+
+void TFormParSetting::btSettingOKClick()
+{
+    StoreToImage();
+    accept();
+}
+
+// The close box rejects the dialog too: neither stores anything.
+void TFormParSetting::btSettingCancelClick()
+{
+    reject();
 }
