@@ -201,6 +201,7 @@ private slots:
             contents += gsfLine(i == line ? std::uint8_t(seed) : 0, 0, 0, QByteArray(64, 0)) + "\r\n";
         const firmware::FirmwareImage image =
             firmware::BuildFirmwareFrames(firmware::readFirmware(contents).lines);
+        QCOMPARE(image.frameCount(), line / 4 + 1);
         const Frame& f = image.frames[std::size_t(line / 4)];
         const auto& key = firmware::kKeyTable;
         QCOMPARE(f[66 * (line % 4) + 2 + byte], std::uint8_t(key[fileKey] ^ key[transferKey]));
