@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "DemoMemory.h"
+#include "FirmwareReceiver.h"
 #include "OutputQueue.h"
 #include "StatusLines.h"
 
@@ -112,9 +113,22 @@ CommandLine parseCommandLine(const QStringList& arguments)
                                   QStringLiteral("N"));
     const QCommandLineOption still(QStringLiteral("still"),
                                    QStringLiteral("The module's state changes only by commands."));
+    const QCommandLineOption nakFirmware(
+        QStringLiteral("nak-firmware"),
+        QStringLiteral("Never acknowledges firmware frame N (0-511, block address 33 + N)."), QStringLiteral("N"));
+    const QCommandLineOption refuseFirmware(QStringLiteral("refuse-firmware"),
+                                            QStringLiteral("Never confirms the firmware check."));
+    const QCommandLineOption writeFirmware(
+        QStringLiteral("write-firmware"),
+        QStringLiteral("Writes a demo firmware file (.GSF) and exits without serving."), QStringLiteral("FILE"));
+    const QCommandLineOption firmwareLines(QStringLiteral("lines"),
+                                           QStringLiteral("Lines of the demo firmware file (default %1).")
+                                               .arg(CommandLine::kDemoFirmwareLines),
+                                           QStringLiteral("N"));
     parser.addOptions({link, code, baud, silent, refuseCode, wrongBlock, badChecksum, programVersion, dataVersion,
                        modem, modemSilent, modemIgnoresHangUp, modemConnect, modemGuard, load, saveOnExit,
-                       dropBlock, nakWrite, noActivation, statusForm, seed, still});
+                       dropBlock, nakWrite, noActivation, statusForm, seed, still, nakFirmware, refuseFirmware,
+                       writeFirmware, firmwareLines});
 
     result.helpText = parser.helpText();
     if (!parser.parse(arguments)) {
@@ -159,6 +173,22 @@ CommandLine parseCommandLine(const QStringList& arguments)
         if (!block)
             return result;
         *field = block;
+    }
+    settings.faults.refuseFirmware = parser.isSet(refuseFirmware);
+    if (parser.isSet(nakFirmware)) {
+        const std::optional<int> frame =
+            numberOption(parser, nakFirmware, 0, FirmwareReceiver::kMaxFrames - 1, result.error);
+        if (!frame)
+            return result;
+        settings.faults.nakFirmwareFrame = frame;
+    }
+    result.writeFirmwarePath = parser.value(writeFirmware);
+    if (parser.isSet(firmwareLines)) {
+        const std::optional<int> lines =
+            numberOption(parser, firmwareLines, 0, CommandLine::kMostFirmwareLines, result.error);
+        if (!lines)
+            return result;
+        result.firmwareLines = *lines;
     }
     if (parser.isSet(statusForm)) {
         const std::optional<int> form = numberOption(parser, statusForm, statusline::kFirstForm,

@@ -15,4 +15,7 @@ struct FaultSwitches
     // Parameter block (0-7) whose writes are neither taken nor answered.
     std::optional<int> nakWriteBlock;
     bool noActivation = false; // "WRACT" neither takes effect nor is answered
+    // Firmware frame (0-511, at block address 33 + N) never taken nor answered.
+    std::optional<int> nakFirmwareFrame;
+    bool refuseFirmware = false; // the firmware check is never confirmed
 };

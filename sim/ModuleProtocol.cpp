@@ -59,7 +59,7 @@ const ModuleProtocol::Command* ModuleProtocol::findCommand(QByteArrayView line)
 ModuleProtocol::Replies ModuleProtocol::handleLine(QByteArrayView line)
 {
     Replies replies;
-    if (m_faults.silent)
+    if (m_faults.silent || m_firmware.restarting())
         return replies;
     if (std::exchange(m_awaitingWriteFrame, false)) {
         receiveWriteFrame(line, replies);
@@ -129,6 +129,12 @@ void ModuleProtocol::receiveWriteFrame(QByteArrayView hexLine, Replies& replies)
 {
     if (!m_loggedIn) {
         replies.append(wire::kCodeRejected.toByteArray());
+        return;
+    }
+    if (const FirmwareReceiver::Answer firmware = m_firmware.take(hexLine, m_faults); firmware.taken) {
+        if (!firmware.reply.isEmpty())
+            replies.append(firmware.reply);
+        m_loggedIn = m_loggedIn && !firmware.restart;
         return;
     }
     const std::optional<Frame> written = parseWriteFrame(hexLine);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FaultSwitches.h"
+#include "FirmwareReceiver.h"
 #include "LiveModule.h"
 #include "ModuleMemory.h"
 #include "VersionBlock.h"
@@ -53,6 +54,9 @@ public:
 
     bool loggedIn() const { return m_loggedIn; }
 
+    FirmwareReceiver& firmware() { return m_firmware; }
+    const FirmwareReceiver& firmware() const { return m_firmware; }
+
 private:
     // `detail` is the command's own number, such as the partition it names.
     using Handler = void (ModuleProtocol::*)(QByteArrayView argument, int detail, Replies& replies);
@@ -93,6 +97,7 @@ private:
     LiveModule m_live{m_memory};
     VersionTexts m_versions;
     FaultSwitches m_faults;
+    FirmwareReceiver m_firmware;
     bool m_loggedIn = false;
     bool m_awaitingWriteFrame = false;
     int m_statusForm = 4; // the longest form

@@ -1,4 +1,5 @@
 #include "CommandLine.h"
+#include "DemoFirmware.h"
 #include "ModuleSimulator.h"
 #include "TerminationSignals.h"
 
@@ -22,6 +23,14 @@ int main(int argc, char* argv[])
     if (!commandLine.error.isEmpty()) {
         err << "sentrova-sim: " << commandLine.error << '\n' << commandLine.helpText << Qt::flush;
         return 2;
+    }
+
+    if (!commandLine.writeFirmwarePath.isEmpty()) {
+        const params::FileResult written = params::SaveWholeFile(
+            commandLine.writeFirmwarePath, simfirmware::demoFirmwareFile(commandLine.firmwareLines));
+        if (!written)
+            err << "sentrova-sim: " << written.error << '\n' << Qt::flush;
+        return written ? 0 : 1;
     }
 
     // Watching before the device is announced, so that a caller may stop us

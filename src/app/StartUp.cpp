@@ -14,9 +14,11 @@
 #include "params/TFormParSetting.h"
 
 #include <QCoreApplication>
+#include <QPushButton>
 
-StartUp::StartUp(QString extraPort)
+StartUp::StartUp(QString extraPort, bool firmwareButton)
     : m_extraPort(std::move(extraPort))
+    , m_firmwareButton(firmwareButton)
 {
     m_splash = std::make_unique<TFormWelcome>([this] { createAll(); }, [this] { showMain(); });
     m_eventList = std::make_unique<TFormEventlistShort>(m_link);
@@ -64,6 +66,7 @@ void StartUp::createAll()
     connect(m_mainWindow.get(), &TForm1::closed, this, &StartUp::mainWindowClosed);
     if (!m_extraPort.isEmpty())
         m_mainWindow->addPort(m_extraPort);
+    m_mainWindow->btFirmware->setVisible(m_firmwareButton);
 }
 
 void StartUp::showMain()

@@ -27,8 +27,9 @@ class StartUp : public QObject
 {
     Q_OBJECT
 public:
-    // `extraPort` is a device path to add to the port list and select.
-    explicit StartUp(QString extraPort = {});
+    // `extraPort` is a device path to add to the port list and select;
+    // `firmwareButton` shows the main window's hidden firmware button.
+    explicit StartUp(QString extraPort = {}, bool firmwareButton = false);
     ~StartUp() override;
 
     void show();
@@ -41,6 +42,7 @@ private:
     void mainWindowClosed();
 
     QString m_extraPort;
+    bool m_firmwareButton;
     DeviceLink m_link;
     params::ParameterImage m_image;
     std::unique_ptr<TFormWelcome> m_splash;

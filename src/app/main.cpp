@@ -30,12 +30,15 @@ int main(int argc, char* argv[])
         QStringLiteral("port"), QStringLiteral("Adds the serial device PATH to the port list and selects it."),
         QStringLiteral("PATH"));
     parser.addOption(portOption);
+    const QCommandLineOption firmwareOption(
+        QStringLiteral("firmware"), QStringLiteral("Shows the firmware update button, for service work."));
+    parser.addOption(firmwareOption);
     parser.process(app);
 
     if (const int tick = qEnvironmentVariableIntValue("SENTROVA_TICK_MS"); tick > 0)
         ticks::setLengthMs(tick);
 
-    StartUp startUp(parser.value(portOption));
+    StartUp startUp(parser.value(portOption), parser.isSet(firmwareOption));
     startUp.show();
     return QApplication::exec();
 }

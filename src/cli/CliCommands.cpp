@@ -4,12 +4,19 @@
 #include "cli/TransferReport.h"
 #include "link/DeviceLink.h"
 #include "link/LinkTexts.h"
+#include "maint/ClockAccess.h"
+#include "maint/FirmwareFile.h"
+#include "maint/FirmwareTexts.h"
+#include "maint/FirmwareTransfer.h"
 #include "mainwin/VersionQuery.h"
 #include "monitor/EventListCsv.h"
 #include "monitor/EventMemoryDownload.h"
 #include "params/DataFile.h"
 
+#include <QDateTime>
+
 #include <array>
+#include <optional>
 
 namespace cli {
 
@@ -126,6 +133,92 @@ int runEvents(Session& session, const QString& path)
     return kSuccess;
 }
 
+// Prints what a clock transaction's own texts do not say; the status for how it ended.
+int clockStatus(Session& session, maint::ClockOutcome outcome)
+{
+    switch (outcome) {
+    case maint::ClockOutcome::Done: return kSuccess;
+    case maint::ClockOutcome::NoLink: printLine(session.err, text::noSerialLink); break;
+    case maint::ClockOutcome::Busy: printLine(session.err, text::otherTransactionRunning); break;
+    case maint::ClockOutcome::LoginFailed: printLine(session.err, session.link.blocks().failureText()); break;
+    case maint::ClockOutcome::Failed: break; // its status text has said so
+    }
+    return kFailure;
+}
+
+// Status texts go to standard error, leaving out the empty one that clears
+// the window's status bar.
+maint::StatusSink statusPrinter(Session& session)
+{
+    return [&session](const QString& text) {
+        if (!text.isEmpty())
+            printLine(session.err, text);
+    };
+}
+
+int runClock(Session& session, const QString&)
+{
+    const maint::ClockReading reading = maint::ReadModuleClock(session.link, statusPrinter(session));
+    if (reading.outcome == maint::ClockOutcome::Done)
+        printLine(session.out, reading.clockLine);
+    return clockStatus(session, reading.outcome);
+}
+
+int runSetClock(Session& session, const QString&)
+{
+    return clockStatus(session, maint::SetModuleClock(
+                                    session.link, [] { return QDateTime::currentDateTime(); }, statusPrinter(session)));
+}
+
+// The firmware file's frames, or nothing after saying why the file was refused.
+std::optional<firmware::FirmwareImage> firmwareFrames(Session& session, const QString& path)
+{
+    const firmware::FirmwareFile file = firmware::readFirmwareFile(path);
+    switch (file.status) {
+    case firmware::FirmwareFile::Status::Good: return firmware::BuildFirmwareFrames(file.lines);
+    case firmware::FirmwareFile::Status::Unreadable:
+        printLine(session.err, text::firmwareFileUnreadable(path, file.error));
+        break;
+    case firmware::FirmwareFile::Status::ShortLine:
+        printLine(session.err, text::firmwareLineRefused(path, file.lineNumber));
+        break;
+    }
+    return std::nullopt;
+}
+
+// Says why a transfer or check did not start; false then.
+template <typename Outcome>
+bool started(Session& session, const firmware::FirmwareTransfer& transfer, Outcome outcome)
+{
+    if (outcome == Outcome::NoLink)
+        printLine(session.err, text::noSerialLink);
+    else if (outcome == Outcome::Busy)
+        printLine(session.err, text::otherTransactionRunning);
+    else if (outcome == Outcome::LoginFailed)
+        printLine(session.err, transfer.failureText());
+    return outcome != Outcome::NoLink && outcome != Outcome::Busy && outcome != Outcome::LoginFailed;
+}
+
+int runFirmware(Session& session, const QString& path)
+{
+    const std::optional<firmware::FirmwareImage> image = firmwareFrames(session, path);
+    if (!image)
+        return kFailure;
+    firmware::FirmwareTransfer transfer(session.link);
+    const int frameCount = image->frameCount();
+    const auto frameStarted = [&session, frameCount](int f) {
+        printLine(session.err, QStringLiteral("frame %1/%2").arg(f + 1).arg(frameCount));
+    };
+    const firmware::TransferOutcome sent = transfer.transfer(*image, statusPrinter(session), frameStarted);
+    if (!started(session, transfer, sent) || sent != firmware::TransferOutcome::Done)
+        return kFailure;
+    const firmware::CheckOutcome checked = transfer.check(*image, statusPrinter(session));
+    if (!started(session, transfer, checked) || checked != firmware::CheckOutcome::Confirmed)
+        return kFailure;
+    printLine(session.err, text::firmwareRestarting);
+    return kSuccess;
+}
+
 const std::array kCommands{
     Command{QStringLiteral("version"), QString(),
             QStringLiteral("Prints the module's program and data version."), &runVersion},
@@ -139,6 +232,12 @@ const std::array kCommands{
             QStringLiteral("Reads the event list with the user and zone names and saves its 90 rows, newest first, "
                            "as CSV."),
             &runEvents},
+    Command{QStringLiteral("clock"), QString(), QStringLiteral("Prints the module's clock."), &runClock},
+    Command{QStringLiteral("set-clock"), QString(), QStringLiteral("Sets the module's clock from this computer's."),
+            &runSetClock},
+    Command{QStringLiteral("firmware"), QStringLiteral("FILE.GSF"),
+            QStringLiteral("Writes a firmware file into the module, has it checked and the module restarted."),
+            &runFirmware},
 };
 
 } // namespace

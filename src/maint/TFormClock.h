@@ -1,16 +1,41 @@
 #pragma once
 
+#include "maint/ClockAccess.h"
+
 #include <QDialog>
 
 class DeviceLink;
+class QPushButton;
+class QStatusBar;
 
-// The window's content is built by its own work; until then it opens with its
-// caption and closes with its button.
+// Reads the module's clock and sets it from this computer's clock. Shown
+// modally by the main window.
 class TFormClock : public QDialog
 {
     Q_OBJECT
 public:
     explicit TFormClock(DeviceLink& link, QWidget* parent = nullptr);
 
+    // Where the time to set comes from: this computer's local time unless a
+    // test gives another.
+    void setTimeSource(maint::TimeSource source) { m_now = std::move(source); }
+
+    // Handlers.
+    void btReadClockClick();
+    void btSetTimeClick();
     void btCloseClick();
+
+    QPushButton* btReadClock = nullptr;
+    QPushButton* btSetTime = nullptr;
+    QPushButton* btClose = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+
+private:
+    void buildControls();
+    void showStatus(const QString& text);
+    // The message boxes and texts of an outcome that the core does not show.
+    void reportOutcome(maint::ClockOutcome outcome);
+
+    DeviceLink& m_link;
+    maint::TimeSource m_now;
 };

@@ -1,17 +1,150 @@
 #include "maint/TFormFirmware.h"
 
-#include "mainwin/WindowShell.h"
+#include "maint/FirmwareTexts.h"
+
+#include "link/DeviceLink.h"
+#include "link/LinkTexts.h"
+#include "mainwin/Prompter.h"
+#include "params/DataFile.h"
+
+#include <QHBoxLayout>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+constexpr int kWindowWidth = 287;
+constexpr int kWindowHeight = 248;
+} // namespace
 
 TFormFirmware::TFormFirmware(DeviceLink& link, QWidget* parent)
     : QWidget(parent)
+    , m_link(link)
+    , m_transfer(link)
 {
-    Q_UNUSED(link);
+    buildControls();
+}
+
+void TFormFirmware::buildControls()
+{
     setWindowTitle(QStringLiteral("Firmware Letöltő"));
-    resize(287, 248);
-    addCloseButton(*this, [this] { btCloseClick(); });
+    resize(kWindowWidth, kWindowHeight);
+    auto* layout = new QVBoxLayout(this);
+    btLoad = new QPushButton(QStringLiteral("Új firmware beolvasása fájlból"), this);
+    btStart = new QPushButton(QStringLiteral("Letöltés indítása"), this);
+    btStart->setEnabled(false);
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setValue(0);
+    btCRC_Restart = new QPushButton(QStringLiteral("CRC ellenőrzés és újraindítás"), this);
+    btStop = new QPushButton(QStringLiteral("Stop"), this);
+    btClose = new QPushButton(QStringLiteral("Ablak bezárása"), this);
+    for (QWidget* w : {static_cast<QWidget*>(btLoad), static_cast<QWidget*>(btStart),
+                       static_cast<QWidget*>(ProgressBar1), static_cast<QWidget*>(btCRC_Restart)})
+        layout->addWidget(w);
+    layout->addStretch(1);
+    auto* bottomRow = new QHBoxLayout;
+    bottomRow->addWidget(btStop);
+    bottomRow->addStretch(1);
+    bottomRow->addWidget(btClose);
+    layout->addLayout(bottomRow);
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setSizeGripEnabled(false);
+    layout->addWidget(StatusBar1);
+
+    const std::pair<QPushButton*, void (TFormFirmware::*)()> handlers[] = {
+        {btLoad, &TFormFirmware::btLoadClick},          {btStart, &TFormFirmware::btStartClick},
+        {btCRC_Restart, &TFormFirmware::btCRC_RestartClick}, {btStop, &TFormFirmware::btStopClick},
+        {btClose, &TFormFirmware::btCloseClick},
+    };
+    for (const auto& [button, handler] : handlers)
+        connect(button, &QPushButton::clicked, this, handler);
+}
+
+template <typename Outcome>
+void TFormFirmware::reportRefusal(Outcome outcome)
+{
+    if (outcome == Outcome::NoLink)
+        prompter().message(text::noSerialLink);
+    else if (outcome == Outcome::Busy)
+        showStatus(text::otherTransactionRunning);
+    else if (outcome == Outcome::LoginFailed)
+        prompter().message(m_transfer.failureText());
+}
+
+void TFormFirmware::btLoadClick()
+{
+    const QString path = prompter().openFileName(params::datafile::toQtFilter(text::firmwareFilter),
+                                                 text::firmwareDefaultSuffix, text::firmwareInitialName);
+    if (path.isEmpty())
+        return;
+    // A file that is refused leaves the frames of the previous one, and the
+    // start button, as they were.
+    const firmware::FirmwareFile file = firmware::readFirmwareFile(path);
+    switch (file.status) {
+    case firmware::FirmwareFile::Status::Unreadable:
+        prompter().error(text::firmwareFileUnreadable(path, file.error));
+        return;
+    case firmware::FirmwareFile::Status::ShortLine:
+        prompter().error(text::firmwareLineRefused(path, file.lineNumber));
+        return;
+    case firmware::FirmwareFile::Status::Good: break;
+    }
+    m_image = firmware::BuildFirmwareFrames(file.lines);
+    btStart->setEnabled(true);
+    showStatus(text::firmwareLoaded);
+}
+
+void TFormFirmware::btStartClick()
+{
+    if (!m_link.isOpen()) {
+        prompter().message(text::noSerialLink);
+        return;
+    }
+    ProgressBar1->setRange(0, std::max(0, m_image.frameCount() - 1));
+    ProgressBar1->setValue(0);
+    setLoadAndStartEnabled(false);
+    const firmware::TransferOutcome outcome = m_transfer.transfer(
+        m_image, [this](const QString& t) { showStatus(t); }, [this](int f) { ProgressBar1->setValue(f); });
+    reportRefusal(outcome);
+    if (outcome == firmware::TransferOutcome::Done)
+        btCRC_Restart->setEnabled(true);
+    setLoadAndStartEnabled(true);
+}
+
+void TFormFirmware::btCRC_RestartClick()
+{
+    if (!m_link.isOpen()) {
+        prompter().message(text::noSerialLink);
+        return;
+    }
+    setLoadAndStartEnabled(false);
+    const firmware::CheckOutcome outcome = m_transfer.check(m_image, [this](const QString& t) { showStatus(t); });
+    reportRefusal(outcome);
+    if (outcome == firmware::CheckOutcome::Confirmed)
+        prompter().message(text::firmwareRestarting);
+    setLoadAndStartEnabled(true);
+}
+
+void TFormFirmware::btStopClick()
+{
+    m_transfer.requestStop();
 }
 
 void TFormFirmware::btCloseClick()
 {
-    close();
+    hide();
+}
+
+void TFormFirmware::setLoadAndStartEnabled(bool enabled)
+{
+    btLoad->setEnabled(enabled);
+    btStart->setEnabled(enabled);
+}
+
+void TFormFirmware::showStatus(const QString& text)
+{
+    StatusBar1->showMessage(text);
 }

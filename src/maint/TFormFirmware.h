@@ -1,16 +1,53 @@
 #pragma once
 
+#include "maint/FirmwareFrames.h"
+#include "maint/FirmwareTransfer.h"
+
 #include <QWidget>
 
 class DeviceLink;
+class QProgressBar;
+class QPushButton;
+class QStatusBar;
 
-// The window's content is built by its own work; until then it opens with its
-// caption and closes with its button.
+// Loads a firmware file, writes its frames into the module and has the
+// module check the firmware and restart. Not modal; its close button only
+// hides it, and a running transfer goes on.
 class TFormFirmware : public QWidget
 {
     Q_OBJECT
 public:
     explicit TFormFirmware(DeviceLink& link, QWidget* parent = nullptr);
 
+    // Handlers.
+    void btLoadClick();
+    void btStartClick();
+    void btStopClick();
+    void btCRC_RestartClick();
     void btCloseClick();
+
+    // The frames and control block of the last file loaded.
+    const firmware::FirmwareImage& firmwareFrames() const { return m_image; }
+
+    QPushButton* btLoad = nullptr;
+    QPushButton* btStart = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+    QPushButton* btCRC_Restart = nullptr;
+    QPushButton* btStop = nullptr;
+    QPushButton* btClose = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+
+private:
+    void buildControls();
+    void showStatus(const QString& text);
+    // Disables both while a transfer or check runs and enables them after.
+    void setLoadAndStartEnabled(bool enabled);
+    // What a transfer or check that did not start shows: a closed port, a
+    // busy link, a refused login.
+    template <typename Outcome>
+    void reportRefusal(Outcome outcome);
+
+    DeviceLink& m_link;
+    firmware::FirmwareTransfer m_transfer;
+    firmware::FirmwareImage m_image;
 };
