@@ -12,6 +12,9 @@
 #include "monitor/EventListCsv.h"
 #include "monitor/EventMemoryDownload.h"
 #include "params/DataFile.h"
+#include "params/ImageLayout.h"
+#include "params/SettingsDiff.h"
+#include "params/TextFields.h"
 
 #include <QDateTime>
 
@@ -36,7 +39,7 @@ void printLine(QTextStream& stream, const QString& text)
 // Runs one parameter transfer on `image`, reporting its progress.
 TransferOutcome transfer(Session& session, params::ParameterImage& image, TransferKind kind)
 {
-    params::ParameterTransfer transfer(session.link, image);
+    params::ParameterTransfer transfer(*session.link, image);
     reportTransfer(transfer, kind, session.err);
     const TransferOutcome outcome = transfer.run(kind);
     if (outcome == TransferOutcome::PortClosed)
@@ -47,7 +50,7 @@ TransferOutcome transfer(Session& session, params::ParameterImage& image, Transf
 }
 
 // Reads a data file, or says why it could not.
-bool openImage(Session& session, const QString& path, params::ParameterImage& image)
+bool openImage(const Session& session, const QString& path, params::ParameterImage& image)
 {
     const params::FileResult result = params::OpenDataFile(path, image);
     if (!result)
@@ -55,9 +58,9 @@ bool openImage(Session& session, const QString& path, params::ParameterImage& im
     return result.ok();
 }
 
-int runVersion(Session& session, const QString&)
+int runVersion(Session& session, const QStringList&)
 {
-    DeviceLink& link = session.link;
+    DeviceLink& link = *session.link;
     const std::optional<Transaction> transaction = link.beginTransaction();
     link.moduleDataVersion = kVersionUnknown;
     QString status;
@@ -71,8 +74,9 @@ int runVersion(Session& session, const QString&)
     return kFailure;
 }
 
-int runRead(Session& session, const QString& path)
+int runRead(Session& session, const QStringList& arguments)
 {
+    const QString& path = arguments.at(0);
     params::ParameterImage image;
     const TransferOutcome outcome = transfer(session, image, TransferKind::Read);
     if (outcome != TransferOutcome::Done)
@@ -85,23 +89,86 @@ int runRead(Session& session, const QString& path)
     return kSuccess;
 }
 
-int runWrite(Session& session, const QString& path)
+// Prints the settings that differ, one per line, on standard output.
+void printDifferences(Session& session, const params::ParameterImage& before, const params::ParameterImage& after)
 {
-    params::ParameterImage image;
-    if (!openImage(session, path, image))
-        return kFailure;
-    const TransferOutcome outcome = transfer(session, image, TransferKind::Write);
-    if (outcome == TransferOutcome::Done)
-        printLine(session.err, QStringLiteral("activated"));
-    return exitCodeFor(outcome);
+    const auto codes = session.showCodes ? params::CodeDisplay::Shown : params::CodeDisplay::Hidden;
+    for (const params::SettingDifference& difference : params::differingSettings(before, after, codes))
+        printLine(session.out, difference.text());
 }
 
-int runCompare(Session& session, const QString& path)
+// Reads the module's eight blocks into `module` without a word of progress.
+bool readModule(Session& session, params::ParameterImage& module)
+{
+    params::ParameterTransfer reading(*session.link, module);
+    const auto print = [&session](const QString& text) { printLine(session.err, text); };
+    QObject::connect(&reading, &params::ParameterTransfer::loginFailed, &reading, print);
+    QObject::connect(&reading, &params::ParameterTransfer::versionMismatch, &reading, print);
+    if (reading.read() == TransferOutcome::Done)
+        return true;
+    printLine(session.err, QStringLiteral("the module's blocks could not be read back"));
+    return false;
+}
+
+// After a write the module takes the installer code that the written data
+// holds, so reading back logs in with that one where it has digits.
+void useWrittenInstallerCode(Session& session, const params::ParameterImage& written)
+{
+    const QString code = params::ReadCode(written, params::fieldRef(params::Field::InstallerCode));
+    if (code != params::kNoCodeText)
+        session.link->setCodeSource([code] { return code; });
+}
+
+int runWrite(Session& session, const QStringList& arguments)
 {
     params::ParameterImage image;
-    if (!openImage(session, path, image))
+    if (!openImage(session, arguments.at(0), image))
         return kFailure;
-    return exitCodeFor(transfer(session, image, TransferKind::Compare));
+    const TransferOutcome outcome = transfer(session, image, TransferKind::Write);
+    if (outcome != TransferOutcome::Done)
+        return exitCodeFor(outcome);
+    printLine(session.err, QStringLiteral("activated"));
+    if (!session.verify)
+        return kSuccess;
+
+    useWrittenInstallerCode(session, image);
+    params::ParameterImage module;
+    if (!readModule(session, module))
+        return kFailure;
+    if (module == image) {
+        printLine(session.err, QStringLiteral("verified: the module holds the file's 2048 bytes"));
+        return kSuccess;
+    }
+    printLine(session.err, QStringLiteral("verify failed: the module holds other settings than the file"));
+    printDifferences(session, image, module);
+    return kDifferent;
+}
+
+int runCompare(Session& session, const QStringList& arguments)
+{
+    params::ParameterImage image;
+    if (!openImage(session, arguments.at(0), image))
+        return kFailure;
+    const TransferOutcome outcome = transfer(session, image, TransferKind::Compare);
+    if (outcome != TransferOutcome::Differs)
+        return exitCodeFor(outcome);
+    // The comparison stops at the first differing block; the list needs all.
+    if (params::ParameterImage module; readModule(session, module))
+        printDifferences(session, image, module);
+    return kDifferent;
+}
+
+// Two data files compared offline, setting by setting, codes included.
+int runDiff(Session& session, const QStringList& arguments)
+{
+    params::ParameterImage first;
+    params::ParameterImage second;
+    if (!openImage(session, arguments.at(0), first) || !openImage(session, arguments.at(1), second))
+        return kFailure;
+    if (first == second)
+        return kSuccess;
+    printDifferences(session, first, second);
+    return kDifferent;
 }
 
 // Prints why a download did not complete; true when it did.
@@ -117,9 +184,10 @@ bool downloaded(Session& session, const monitor::EventMemoryDownload& download, 
     return false;
 }
 
-int runEvents(Session& session, const QString& path)
+int runEvents(Session& session, const QStringList& arguments)
 {
-    monitor::EventMemoryDownload download(session.link);
+    const QString& path = arguments.at(0);
+    monitor::EventMemoryDownload download(*session.link);
     const auto progress = [&session](const QString& text) { printLine(session.err, text); };
     if (!downloaded(session, download, download.loadNames(progress))
         || !downloaded(session, download, download.loadEvents(progress)))
@@ -140,7 +208,7 @@ int clockStatus(Session& session, maint::ClockOutcome outcome)
     case maint::ClockOutcome::Done: return kSuccess;
     case maint::ClockOutcome::NoLink: printLine(session.err, text::noSerialLink); break;
     case maint::ClockOutcome::Busy: printLine(session.err, text::otherTransactionRunning); break;
-    case maint::ClockOutcome::LoginFailed: printLine(session.err, session.link.blocks().failureText()); break;
+    case maint::ClockOutcome::LoginFailed: printLine(session.err, session.link->blocks().failureText()); break;
     case maint::ClockOutcome::Failed: break; // its status text has said so
     }
     return kFailure;
@@ -156,18 +224,18 @@ maint::StatusSink statusPrinter(Session& session)
     };
 }
 
-int runClock(Session& session, const QString&)
+int runClock(Session& session, const QStringList&)
 {
-    const maint::ClockReading reading = maint::ReadModuleClock(session.link, statusPrinter(session));
+    const maint::ClockReading reading = maint::ReadModuleClock(*session.link, statusPrinter(session));
     if (reading.outcome == maint::ClockOutcome::Done)
         printLine(session.out, reading.clockLine);
     return clockStatus(session, reading.outcome);
 }
 
-int runSetClock(Session& session, const QString&)
+int runSetClock(Session& session, const QStringList&)
 {
     return clockStatus(session, maint::SetModuleClock(
-                                    session.link, [] { return QDateTime::currentDateTime(); }, statusPrinter(session)));
+                                    *session.link, [] { return QDateTime::currentDateTime(); }, statusPrinter(session)));
 }
 
 // The firmware file's frames, or nothing after saying why the file was refused.
@@ -199,12 +267,13 @@ bool started(Session& session, const firmware::FirmwareTransfer& transfer, Outco
     return outcome != Outcome::NoLink && outcome != Outcome::Busy && outcome != Outcome::LoginFailed;
 }
 
-int runFirmware(Session& session, const QString& path)
+int runFirmware(Session& session, const QStringList& arguments)
 {
+    const QString& path = arguments.at(0);
     const std::optional<firmware::FirmwareImage> image = firmwareFrames(session, path);
     if (!image)
         return kFailure;
-    firmware::FirmwareTransfer transfer(session.link);
+    firmware::FirmwareTransfer transfer(*session.link);
     const int frameCount = image->frameCount();
     const auto frameStarted = [&session, frameCount](int f) {
         printLine(session.err, QStringLiteral("frame %1/%2").arg(f + 1).arg(frameCount));
@@ -220,22 +289,28 @@ int runFirmware(Session& session, const QString& path)
 }
 
 const std::array kCommands{
-    Command{QStringLiteral("version"), QString(),
-            QStringLiteral("Prints the module's program and data version."), &runVersion},
-    Command{QStringLiteral("read"), QStringLiteral("OUT.SD2"),
+    Command{QStringLiteral("version"), {}, QStringLiteral("Prints the module's program and data version."),
+            &runVersion},
+    Command{QStringLiteral("read"), {QStringLiteral("OUT.SD2")},
             QStringLiteral("Reads the eight parameter blocks and saves them to a data file."), &runRead},
-    Command{QStringLiteral("write"), QStringLiteral("IN.SD2"),
-            QStringLiteral("Writes a data file to the module's eight blocks and activates them."), &runWrite},
-    Command{QStringLiteral("compare"), QStringLiteral("IN.SD2"),
-            QStringLiteral("Compares a data file with the module (the codes are left out)."), &runCompare},
-    Command{QStringLiteral("events"), QStringLiteral("OUT.csv"),
+    Command{QStringLiteral("write"), {QStringLiteral("IN.SD2")},
+            QStringLiteral("Writes a data file to the module's eight blocks and activates them;\n"
+                           "with --verify reads them back and compares every byte."),
+            &runWrite},
+    Command{QStringLiteral("compare"), {QStringLiteral("IN.SD2")},
+            QStringLiteral("Compares a data file with the module (the codes are left out) and\n"
+                           "lists every differing setting."),
+            &runCompare},
+    Command{QStringLiteral("diff"), {QStringLiteral("A.SD2"), QStringLiteral("B.SD2")},
+            QStringLiteral("Lists every setting that differs between two data files (no port)."), &runDiff, false},
+    Command{QStringLiteral("events"), {QStringLiteral("OUT.csv")},
             QStringLiteral("Reads the event list with the user and zone names and saves its 90 rows, newest first, "
                            "as CSV."),
             &runEvents},
-    Command{QStringLiteral("clock"), QString(), QStringLiteral("Prints the module's clock."), &runClock},
-    Command{QStringLiteral("set-clock"), QString(), QStringLiteral("Sets the module's clock from this computer's."),
+    Command{QStringLiteral("clock"), {}, QStringLiteral("Prints the module's clock."), &runClock},
+    Command{QStringLiteral("set-clock"), {}, QStringLiteral("Sets the module's clock from this computer's."),
             &runSetClock},
-    Command{QStringLiteral("firmware"), QStringLiteral("FILE.GSF"),
+    Command{QStringLiteral("firmware"), {QStringLiteral("FILE.GSF")},
             QStringLiteral("Writes a firmware file into the module, has it checked and the module restarted."),
             &runFirmware},
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QTextStream>
 
 #include <span>
@@ -10,20 +11,24 @@ class DeviceLink;
 namespace cli {
 
 // What a command works with: the link, opened on the port with the installer
-// code, and the two output streams.
+// code (none for the commands that work on files alone), the two output
+// streams and the options that change what a command prints or checks.
 struct Session
 {
-    DeviceLink& link;
+    DeviceLink* link;
     QTextStream& out;
     QTextStream& err;
+    bool showCodes = false;
+    bool verify = false;
 };
 
 struct Command
 {
     QString name;
-    QString argument; // the name of its one argument; empty when it takes none
+    QStringList arguments; // the names of its arguments, in order
     QString summary;
-    int (*run)(Session& session, const QString& argument);
+    int (*run)(Session& session, const QStringList& arguments);
+    bool usesPort = true;
 };
 
 // Every command of the tool; adding a command is adding an entry here.

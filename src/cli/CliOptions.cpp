@@ -10,8 +10,10 @@ namespace {
 
 QString commandUsage(const Command& command)
 {
-    return command.argument.isEmpty() ? command.name : command.name + u' ' + command.argument;
+    return (QStringList{command.name} + command.arguments).join(u' ');
 }
+
+constexpr int kUsageWidth = 22;
 
 QString description()
 {
@@ -19,12 +21,15 @@ QString description()
         "Moves the parameters of a GSM-Sentrova module between the module and .SD2 data files,\n"
         "and asks its version, over the serial port DEVICE.\n\nCommands:\n");
     for (const Command& command : commands())
-        text += QStringLiteral("  %1  %2\n").arg(commandUsage(command), -18).arg(command.summary);
+        text += QStringLiteral("  %1  %2\n")
+                    .arg(commandUsage(command), -kUsageWidth)
+                    .arg(QString(command.summary).replace(u'\n', u'\n' + QString(kUsageWidth + 4, u' ')));
     text += QStringLiteral(
         "\nThe version line goes to standard output; progress (blocks numbered 1 to 8) and the\n"
         "module's and the program's messages go to standard error.\n\n"
-        "Exit status: 0 done (compare: equal), 1 compare found a difference,\n"
-        "2 any failure (usage, port, installer code, no answer, data version, block, file).");
+        "Exit status: 0 done (compare, diff: equal; write --verify: verified), 1 compare or diff\n"
+        "found a difference or write --verify found the module holding other bytes, 2 any failure\n"
+        "(usage, port, installer code, no answer, data version, block, file).");
     return text;
 }
 
@@ -36,11 +41,15 @@ Options parseOptions(const QStringList& arguments)
     QCommandLineParser parser;
     parser.setApplicationDescription(description());
     const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Serial device of the module (required)."),
+    const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Serial device of the module (all commands but diff)."),
                                   QStringLiteral("DEVICE"));
     const QCommandLineOption code(QStringLiteral("code"), QStringLiteral("Installer code of the module."),
                                   QStringLiteral("DIGITS"));
-    parser.addOptions({port, code});
+    const QCommandLineOption showCodes(QStringLiteral("show-codes"),
+                                       QStringLiteral("List user and installer codes in clear (compare, diff, write --verify)."));
+    const QCommandLineOption verify(QStringLiteral("verify"),
+                                    QStringLiteral("write: read the eight blocks back and compare every byte with the file."));
+    parser.addOptions({port, code, showCodes, verify});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("One of the commands below."),
                                  QStringLiteral("command [FILE]"));
     result.helpText = parser.helpText();
@@ -55,11 +64,9 @@ Options parseOptions(const QStringList& arguments)
     }
     result.port = parser.value(port);
     result.code = parser.value(code);
+    result.showCodes = parser.isSet(showCodes);
+    result.verify = parser.isSet(verify);
     const QStringList positional = parser.positionalArguments();
-    if (result.port.isEmpty()) {
-        result.error = QStringLiteral("No port given (--port DEVICE).");
-        return result;
-    }
     if (positional.isEmpty()) {
         result.error = QStringLiteral("No command given.");
         return result;
@@ -69,13 +76,18 @@ Options parseOptions(const QStringList& arguments)
         result.error = QStringLiteral("Unknown command: ") + positional.constFirst();
         return result;
     }
-    const qsizetype expected = result.command->argument.isEmpty() ? 1 : 2;
+    if (result.command->usesPort && result.port.isEmpty()) {
+        result.error = QStringLiteral("No port given (--port DEVICE).");
+        return result;
+    }
+    const qsizetype expected = 1 + result.command->arguments.size();
     if (positional.size() < expected) {
-        result.error = QStringLiteral("Missing %1 after %2.").arg(result.command->argument, result.command->name);
+        result.error = QStringLiteral("Missing %1 after %2.")
+                           .arg(result.command->arguments.at(positional.size() - 1), result.command->name);
     } else if (positional.size() > expected) {
         result.error = QStringLiteral("Unexpected argument: ") + positional.at(expected);
-    } else if (expected == 2) {
-        result.argument = positional.at(1);
+    } else {
+        result.arguments = positional.mid(1);
     }
     return result;
 }

@@ -13,7 +13,9 @@ struct Options
     QString port;
     QString code;
     const Command* command = nullptr;
-    QString argument;
+    QStringList arguments;
+    bool showCodes = false;
+    bool verify = false;
     bool helpRequested = false;
     QString helpText;
     // Empty when the command line is good.

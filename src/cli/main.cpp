@@ -1,6 +1,7 @@
 #include "cli/CliCommands.h"
 #include "cli/CliOptions.h"
 #include "cli/ExitCode.h"
+#include "cli/PortOpenFailure.h"
 #include "link/DeviceLink.h"
 #include "link/Ticks.h"
 
@@ -28,17 +29,22 @@ int main(int argc, char* argv[])
     if (const int tick = qEnvironmentVariableIntValue("SENTROVA_TICK_MS"); tick > 0)
         ticks::setLengthMs(tick);
 
+    cli::Session session{nullptr, out, err, options.showCodes, options.verify};
+    if (!options.command->usesPort)
+        return options.command->run(session, options.arguments);
+
     DeviceLink link;
     // One command, one transaction: no periodic code check around it.
     link.codeTimer().stop();
     link.setCodeSource([code = options.code] { return code; });
     link.serial().setPortName(options.port);
     if (!link.serial().open()) {
-        err << "sentrova-cli: cannot open the port " << options.port << Qt::endl;
+        err << "sentrova-cli: cannot open the port " << options.port << ": "
+            << cli::portOpenFailure(options.port, link.serial().openError()) << Qt::endl;
         return cli::kFailure;
     }
-    cli::Session session{link, out, err};
-    const int status = options.command->run(session, options.argument);
+    session.link = &link;
+    const int status = options.command->run(session, options.arguments);
     link.serial().close();
     return status;
 }

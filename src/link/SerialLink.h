@@ -32,6 +32,8 @@ public:
     QString portName() const { return m_portName; }
 
     bool open();
+    // Why the last open failed (permission, no device, busy ...).
+    QSerialPort::SerialPortError openError() const { return ComPort1.error(); }
     void close();
     bool isOpen() const { return ComPort1.isOpen(); }
 

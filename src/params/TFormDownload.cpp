@@ -3,6 +3,8 @@
 #include "link/LinkTexts.h"
 #include "mainwin/Prompter.h"
 #include "params/DataFile.h"
+#include "params/SettingsDiff.h"
+#include "params/TFormDifferences.h"
 #include "params/TFormParSetting.h"
 
 #include <QGridLayout>
@@ -21,6 +23,7 @@ constexpr int kPanelHeight = 30;
 constexpr int kPanelsPerRow = 4;
 const QString kCaption = QStringLiteral("GSM-Sentrova paraméterbeállítás");
 const QString kPanelCaption = QStringLiteral("Blokk %1");
+const QString kDiffReadFailed = QStringLiteral("A modul adatai nem olvashatók be, az eltérések nem listázhatók.");
 
 QPushButton* makeButton(const QString& caption, QWidget* parent, int rows = 1)
 {
@@ -55,6 +58,7 @@ QColor BlockPanel::colour() const
 TFormDownload::TFormDownload(DeviceLink& link, params::ParameterImage& image, TFormParSetting& editor,
                              QWidget* parent)
     : QWidget(parent)
+    , m_link(link)
     , m_image(image)
     , m_editor(editor)
     , m_transfer(link, image)
@@ -87,6 +91,9 @@ void TFormDownload::buildControls()
     btRead = makeButton(QStringLiteral("<-- Adatok beolvasása a modulból"), this);
     btWrite = makeButton(QStringLiteral("--> Adatok áttöltése a modulba"), this);
     btCompare = makeButton(QStringLiteral("<--> Adatok összehasonlítása"), this);
+    btDiff = makeButton(QStringLiteral("Eltérések…"), this);
+    btDiff->setEnabled(false);
+    differences = new TFormDifferences(this);
     btEdit = makeButton(QStringLiteral("Adatok szerkesztése"), this, 2);
     btStop = makeButton(QStringLiteral("Stop"), this);
     btClose = makeButton(QStringLiteral("Ablak bezárása"), this);
@@ -97,8 +104,13 @@ void TFormDownload::buildControls()
     fileRow->addWidget(btOpen);
     fileRow->addWidget(btSave);
     layout->addLayout(fileRow);
-    for (QPushButton* b : {btRead, btWrite, btCompare, btEdit})
+    for (QPushButton* b : {btRead, btWrite})
         layout->addWidget(b);
+    auto* compareRow = new QHBoxLayout;
+    compareRow->addWidget(btCompare, 1);
+    compareRow->addWidget(btDiff);
+    layout->addLayout(compareRow);
+    layout->addWidget(btEdit);
     auto* bottomRow = new QHBoxLayout;
     bottomRow->addWidget(btStop);
     bottomRow->addWidget(btClose);
@@ -113,7 +125,7 @@ void TFormDownload::connectHandlers()
         {btOpen, &TFormDownload::btOpenClick},       {btSave, &TFormDownload::btSaveClick},
         {btRead, &TFormDownload::btReadClick},       {btWrite, &TFormDownload::btWriteClick},
         {btCompare, &TFormDownload::btCompareClick}, {btEdit, &TFormDownload::btEditClick},
-        {btClose, &TFormDownload::btCloseClick},
+        {btClose, &TFormDownload::btCloseClick},     {btDiff, &TFormDownload::btDiffClick},
     };
     for (const auto& [button, handler] : handlers)
         connect(button, &QPushButton::clicked, this, handler);
@@ -125,6 +137,7 @@ void TFormDownload::connectTransfer()
     using params::ParameterTransfer;
     connect(&m_transfer, &ParameterTransfer::started, this, [this](TransferKind kind) {
         m_runningKind = kind;
+        btDiff->setEnabled(false);
         StatusBar1->clearMessage();
         SetAllBlockPanels(kind == TransferKind::Compare ? kYellow : kWhite);
         DisableTransferButtons();
@@ -145,7 +158,10 @@ void TFormDownload::connectTransfer()
     });
     connect(&m_transfer, &ParameterTransfer::blockDiffers, this, [this](int block) { SetBlockPanelColour(block, kRed); });
     connect(&m_transfer, &ParameterTransfer::activationFailed, this, [this] { SetAllBlockPanels(kRed); });
-    connect(&m_transfer, &ParameterTransfer::finished, this, [this] { EnableTransferButtons(); });
+    connect(&m_transfer, &ParameterTransfer::finished, this, [this](TransferKind, TransferOutcome outcome) {
+        EnableTransferButtons();
+        btDiff->setEnabled(outcome == TransferOutcome::Differs);
+    });
 }
 
 void TFormDownload::runTransfer(TransferKind kind)
@@ -171,6 +187,33 @@ void TFormDownload::btWriteClick()
 void TFormDownload::btCompareClick()
 {
     runTransfer(TransferKind::Compare);
+}
+
+void TFormDownload::btDiffClick()
+{
+    // The module's whole memory goes into a scratch image: the parameter
+    // image and the panels stay as the comparison left them.
+    params::ParameterImage module;
+    params::ParameterTransfer reading(m_link, module);
+    connect(&reading, &params::ParameterTransfer::started, this, [this] { DisableTransferButtons(); btDiff->setEnabled(false); });
+    connect(&reading, &params::ParameterTransfer::loginFailed, this,
+            [](const QString& failureText) { prompter().message(failureText); });
+    connect(&reading, &params::ParameterTransfer::versionMismatch, this,
+            [](const QString& message) { prompter().message(message); });
+    connect(&reading, &params::ParameterTransfer::finished, this, [this] {
+        EnableTransferButtons();
+        btDiff->setEnabled(true);
+    });
+    switch (reading.read()) {
+    case TransferOutcome::Done:
+        differences->showDifferences(params::differingSettings(m_image, module));
+        differences->exec();
+        break;
+    case TransferOutcome::PortClosed: prompter().message(text::noSerialLink); break;
+    case TransferOutcome::Busy: StatusBar1->showMessage(text::otherTransactionRunning); break;
+    case TransferOutcome::BlockFailed: prompter().message(kDiffReadFailed); break;
+    default: break; // the login or the data version said why
+    }
 }
 
 void TFormDownload::btOpenClick()

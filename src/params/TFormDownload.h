@@ -12,6 +12,7 @@
 class DeviceLink;
 class QPushButton;
 class QStatusBar;
+class TFormDifferences;
 class TFormParSetting;
 
 // One of the eight coloured block panels: a sunken panel with its caption.
@@ -61,6 +62,9 @@ public:
     void btCompareClick();
     void btEditClick();
     void btCloseClick();
+    // Reads the module's eight blocks and lists every setting that differs
+    // from the image; enabled only after a comparison found a difference.
+    void btDiffClick();
 
     // Block 0 to 7 colours BP1 to BP8.
     void SetBlockPanelColour(int block, const QColor& colour);
@@ -76,10 +80,12 @@ public:
     QPushButton* btRead = nullptr;
     QPushButton* btWrite = nullptr;
     QPushButton* btCompare = nullptr;
+    QPushButton* btDiff = nullptr;
     QPushButton* btEdit = nullptr;
     QPushButton* btStop = nullptr;
     QPushButton* btClose = nullptr;
     QStatusBar* StatusBar1 = nullptr;
+    TFormDifferences* differences = nullptr;
 
 private:
     void buildControls();
@@ -88,6 +94,7 @@ private:
     void runTransfer(params::TransferKind kind);
     std::array<QPushButton*, kTransferButtonCount> transferButtons() const;
 
+    DeviceLink& m_link;
     params::ParameterImage& m_image;
     TFormParSetting& m_editor;
     params::ParameterTransfer m_transfer;

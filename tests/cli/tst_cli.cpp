@@ -205,6 +205,9 @@ private slots:
         run = runOn(sim, {QStringLiteral("compare"), changedPath});
         QCOMPARE(run.exitCode, int(kDifferent));
         QCOMPARE(lines(run.err), QStringList({"block 1: equal", "block 2: differs"}));
+        // After the verdict, every differing setting: the file's value, then the module's.
+        QCOMPARE(lines(run.out), QStringList({"2.Felhasználó – Azonosító kódja: ****** → ******",
+                                              "12. Zóna – Zóna neve: »Xánikgomb« → »Pánikgomb«"}));
 
         const QString written = sim.file(QStringLiteral("written.SD2"));
         QVERIFY(writeFile(written, writableImageBytes(3)));
@@ -216,6 +219,57 @@ private slots:
         const QString readBack = sim.file(QStringLiteral("back.SD2"));
         QCOMPARE(runOn(sim, {QStringLiteral("read"), readBack}).exitCode, int(kSuccess));
         QCOMPARE(readFile(readBack), readFile(written));
+    }
+
+    void writeVerified()
+    {
+        SimProcess sim;
+        QVERIFY(sim.running());
+        const QString written = sim.file(QStringLiteral("written.SD2"));
+        QVERIFY(writeFile(written, writableImageBytes(4)));
+        const CliRun run = runOn(sim, {QStringLiteral("write"), written, QStringLiteral("--verify")});
+        QCOMPARE(run.exitCode, int(kSuccess));
+        QCOMPARE(lines(run.err), blockLines(1, 8, QStringLiteral("written"))
+                                     << "activated" << "verified: the module holds the file's 2048 bytes");
+    }
+
+    // Two data files, no module: the settings that differ, codes hidden
+    // unless asked for.
+    void diffOfTwoFiles_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QStringList>("out");
+        QTest::newRow("codes hidden") << QStringList{}
+                                      << QStringList{"1.Felhasználó – Azonosító kódja: ****** → ******",
+                                                     "3. Zóna – Zóna neve: »Konyha« → »Nappali«"};
+        QTest::newRow("codes shown") << QStringList{"--show-codes"}
+                                     << QStringList{"1.Felhasználó – Azonosító kódja: 1234 → 123456",
+                                                    "3. Zóna – Zóna neve: »Konyha« → »Nappali«"};
+    }
+    void diffOfTwoFiles()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QStringList, out);
+        QTemporaryDir dir;
+        QByteArray first(params::ParameterImage::kSize, '\0');
+        first.replace(10, 3, QByteArray("\xED\xCB\x00", 3));
+        first.replace(223, 10, QByteArray("Konyha    "));
+        QByteArray second = first;
+        second.replace(10, 3, QByteArray("\xED\xCB\xA9", 3));
+        second.replace(223, 10, QByteArray("Nappali   "));
+        const QString a = dir.filePath(QStringLiteral("a.SD2"));
+        const QString b = dir.filePath(QStringLiteral("b.SD2"));
+        QVERIFY(writeFile(a, first) && writeFile(b, second));
+
+        CliRun run = runCli(QStringList{QStringLiteral("diff"), a, b} + options);
+        QCOMPARE(run.exitCode, int(kDifferent));
+        QCOMPARE(lines(run.out), out);
+        run = runCli({QStringLiteral("diff"), a, a});
+        QCOMPARE(run.exitCode, int(kSuccess));
+        QCOMPARE(run.out, QString());
+        run = runCli({QStringLiteral("diff"), a, dir.filePath(QStringLiteral("missing.SD2"))});
+        QCOMPARE(run.exitCode, int(kFailure));
+        QVERIFY2(run.err.contains(QStringLiteral("A fájl nem nyitható meg: ")), qPrintable(run.err));
     }
 
     void writeReachesTheModuleMemory()
@@ -354,7 +408,10 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("errStart");
-        QTest::newRow("nothing") << QStringList() << "sentrova-cli: No port given";
+        QTest::newRow("nothing") << QStringList() << "sentrova-cli: No command given.";
+        QTest::newRow("no port") << QStringList{"read", "x.SD2"} << "sentrova-cli: No port given (--port DEVICE).";
+        QTest::newRow("diff, second file missing") << QStringList{"diff", "a.SD2"}
+                                                   << "sentrova-cli: Missing B.SD2 after diff.";
         QTest::newRow("no command") << QStringList{"--port", "/dev/null"} << "sentrova-cli: No command given.";
         QTest::newRow("unknown command") << QStringList{"--port", "x", "bogus"}
                                          << "sentrova-cli: Unknown command: bogus";
@@ -364,7 +421,7 @@ private slots:
                                         << "sentrova-cli: Unexpected argument: y";
         QTest::newRow("unknown option") << QStringList{"--baud", "1"} << "sentrova-cli: Unknown option";
         QTest::newRow("port cannot be opened") << QStringList{"--port", "/nonexistent/port", "version"}
-                                               << "sentrova-cli: cannot open the port /nonexistent/port";
+                                               << "sentrova-cli: cannot open the port /nonexistent/port: no such device\n";
     }
 
     void usage()

@@ -9,11 +9,13 @@
 #include "link/LinkTexts.h"
 #include "params/DataFile.h"
 #include "params/ImageLayout.h"
+#include "params/TFormDifferences.h"
 #include "params/TFormDownload.h"
 #include "params/TFormParSetting.h"
 #include "params/TextFields.h"
 
 #include <QFile>
+#include <QListWidget>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -242,6 +244,43 @@ private slots:
         QCOMPARE(r.colours(), colours);
         QCOMPARE(r.transferButtonsEnabled(), kAllEnabled);
         QVERIFY(r.dialogs.messages.isEmpty());
+        // The list of differences is offered only after a comparison found one.
+        QCOMPARE(r.form.btDiff->isEnabled(), colours != kAllGreen);
+    }
+
+    // "Eltérések…" reads all eight blocks and lists the differing settings,
+    // leaving the comparison's panels and the image as they were.
+    void differencesListTheChangedSettings()
+    {
+        Rig r;
+        QVERIFY(r.m.connect());
+        QVERIFY(!r.form.btDiff->isEnabled());
+        r.click(r.form.btRead);
+        WriteText(r.image, fieldRef(Field::ZoneName, 12), u"Padlás");
+        WriteCode(r.image, fieldRef(Field::UserCode, 4), QStringLiteral("5555"));
+        const ParameterImage edited = r.image;
+        r.click(r.form.btCompare);
+        const Colours compared = r.colours();
+        QVERIFY(r.form.btDiff->isEnabled());
+
+        // The list window opens modally once the blocks are read.
+        QStringList shown;
+        QTimer whenShown;
+        QObject::connect(&whenShown, &QTimer::timeout, r.form.differences, [&] {
+            if (!r.form.differences->isVisible())
+                return;
+            whenShown.stop();
+            for (int i = 0; i < r.form.differences->lbxDifferences->count(); ++i)
+                shown << r.form.differences->lbxDifferences->item(i)->text();
+            r.form.differences->btClose->click();
+        });
+        whenShown.start(10);
+        r.click(r.form.btDiff);
+        QCOMPARE(shown, QStringList({"4.Felhasználó – Azonosító kódja: ****** → ******",
+                                     "12. Zóna – Zóna neve: »Padlás« → »Pánikgomb«"}));
+        QCOMPARE(r.colours(), compared);
+        QVERIFY(r.image == edited);
+        QCOMPARE(r.transferButtonsEnabled(), kAllEnabled);
     }
 
     void readFailureLeavesPanelsWhite()

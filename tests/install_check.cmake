@@ -1,0 +1,20 @@
+# Installs the build into a scratch prefix and checks that the program, the
+# tool, the simulator, the desktop entry and the icon land where desktops and
+# shells look for them.
+set(prefix "${BUILD}/install-check")
+file(REMOVE_RECURSE "${prefix}")
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD}" --prefix "${prefix}"
+                RESULT_VARIABLE result OUTPUT_QUIET)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${result}")
+endif()
+foreach(path bin/sentrova bin/sentrova-cli bin/sentrova-sim share/applications/sentrova.desktop
+             share/icons/hicolor/scalable/apps/sentrova.svg)
+  if(NOT EXISTS "${prefix}/${path}")
+    message(FATAL_ERROR "not installed: ${path}")
+  endif()
+endforeach()
+file(STRINGS "${prefix}/share/applications/sentrova.desktop" exec REGEX "^Exec=")
+if(NOT exec STREQUAL "Exec=sentrova")
+  message(FATAL_ERROR "the desktop entry starts '${exec}'")
+endif()
