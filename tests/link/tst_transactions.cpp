@@ -4,7 +4,6 @@
 #include "TestTicks.h"
 
 #include "link/Commands.h"
-#include "link/LinkTexts.h"
 
 #include <QTest>
 
@@ -38,11 +37,11 @@ private slots:
         QTest::addColumn<bool>("silent");
         QTest::addColumn<bool>("accepted");
         QTest::addColumn<QString>("failure");
-        QTest::newRow("accepted") << "1234" << false << false << true << text::codeCheckOk;
-        QTest::newRow("letters ignored") << "12x34" << false << false << true << text::codeCheckOk;
-        QTest::newRow("wrong code") << "4321" << false << false << false << text::wrongInstallerCode;
-        QTest::newRow("refused") << "1234" << true << false << false << text::wrongInstallerCode;
-        QTest::newRow("silent") << "1234" << false << true << false << text::moduleNoAnswer;
+        QTest::newRow("accepted") << "1234" << false << false << true << QStringLiteral("OK.");
+        QTest::newRow("letters ignored") << "12x34" << false << false << true << QStringLiteral("OK.");
+        QTest::newRow("wrong code") << "4321" << false << false << false << QStringLiteral(" Hibás telepítői azonosító!");
+        QTest::newRow("refused") << "1234" << true << false << false << QStringLiteral(" Hibás telepítői azonosító!");
+        QTest::newRow("silent") << "1234" << false << true << false << QStringLiteral("A modul nem válaszol! Állítsa le a riasztási eseményeket és próbálja újra!");
     }
 
     void codeCheck()
@@ -220,7 +219,7 @@ private slots:
         m.sim.module().faults().silent = true;
         m.sim.sendLine("PWDOK");
         QVERIFY(!m.link.blocks().CheckInstallerCode());
-        QCOMPARE(m.link.blocks().failureText(), text::moduleNoAnswer);
+        QCOMPARE(m.link.blocks().failureText(), QStringLiteral("A modul nem válaszol! Állítsa le a riasztási eseményeket és próbálja újra!"));
     }
 
     void clockWriteEndsOnWriteFailure()

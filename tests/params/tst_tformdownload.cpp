@@ -392,7 +392,7 @@ private slots:
             const auto other = r.m.link.beginTransaction();
             QVERIFY(other.has_value());
             r.click(transferButton(r.form, button));
-            QCOMPARE(r.form.StatusBar1->currentMessage(), text::otherTransactionRunning);
+            QCOMPARE(r.form.StatusBar1->currentMessage(), QStringLiteral("Egy másik művelet folyamatban van."));
             QCOMPARE(r.colours(), kAllSilver);
             QVERIFY(r.dialogs.messages.isEmpty());
             QCOMPARE(r.transferButtonsEnabled(), kAllEnabled);
