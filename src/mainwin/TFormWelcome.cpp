@@ -2,6 +2,7 @@
 
 #include "link/Ticks.h"
 #include "mainwin/ProgramVersion.h"
+#include "mainwin/WindowShell.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -67,8 +68,7 @@ void TFormWelcome::FormCreate()
     lbVer->setText(programVersionText());
     lbVer->adjustSize();
     lbVer->move(kPictureWidth - lbVer->width() - 12, kPictureHeight - lbVer->height() - 8);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(*this);
 }
 
 void TFormWelcome::showEvent(QShowEvent* event)
