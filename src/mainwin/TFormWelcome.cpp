@@ -5,10 +5,8 @@
 #include "mainwin/WindowShell.h"
 
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPixmap>
-#include <QScreen>
 #include <QVBoxLayout>
 
 // The picture is compiled into the ui library, which the linker keeps only
