@@ -1,6 +1,6 @@
+#include "app/AppSetup.h"
 #include "app/StartUp.h"
 #include "link/Ticks.h"
-#include "mainwin/ProgramVersion.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -11,9 +11,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("sentrova"));
-    QApplication::setApplicationDisplayName(kApplicationTitle);
-    QApplication::setQuitOnLastWindowClosed(false);
+    configureApplication();
 
     // The interface is Hungarian; so are the buttons of Qt's own dialogs
     // ("Igen", "Nem") when the translations are installed.
@@ -34,6 +32,8 @@ int main(int argc, char* argv[])
         QStringLiteral("firmware"), QStringLiteral("Shows the firmware update button, for service work."));
     parser.addOption(firmwareOption);
     parser.process(app);
+    if (!codePageReady())
+        return 2;
 
     if (const int tick = qEnvironmentVariableIntValue("SENTROVA_TICK_MS"); tick > 0)
         ticks::setLengthMs(tick);

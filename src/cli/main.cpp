@@ -1,5 +1,6 @@
 #include "cli/CliCommands.h"
 #include "cli/CliOptions.h"
+#include "cli/CodePage.h"
 #include "cli/ExitCode.h"
 #include "cli/PortOpenFailure.h"
 #include "link/DeviceLink.h"
@@ -24,6 +25,8 @@ int main(int argc, char* argv[])
         err << "sentrova-cli: " << options.error << "\nTry 'sentrova-cli --help'." << Qt::endl;
         return cli::kFailure;
     }
+    if (!cli::codePageReady(err))
+        return cli::kFailure;
 
     // Before the link exists: its countdown timer takes the tick length.
     if (const int tick = qEnvironmentVariableIntValue("SENTROVA_TICK_MS"); tick > 0)

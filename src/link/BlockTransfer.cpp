@@ -38,7 +38,8 @@ bool BlockTransfer::readBlock(std::uint16_t address, BlockNumberCheck check)
     m_link.serial().SendLine(readRequestLine(address));
     m_link.countdown().wait(ticks::kBlockRead,
                             [&] { return flags.codeRejected || flags.frameGood || flags.frameBad; });
-    if (!flags.frameGood)
+    // A bad frame after the good one within this wait has overwritten it.
+    if (!flags.frameGood || !m_link.dispatcher().holdsGoodFrame())
         return false;
     return check == BlockNumberCheck::NotChecked
         || m_link.frameBuffer()[frame::kAddressLow] == std::uint8_t(address & 0xFF);

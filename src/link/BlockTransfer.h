@@ -39,7 +39,8 @@ public:
     // waits `ticks` for the verdict; an acceptance wins over a refusal.
     CodeVerdict sendForVerdict(std::uint8_t command, int ticks);
 
-    // On success the block is in the link's frame buffer.
+    // On success the block is in the link's frame buffer: a good frame that
+    // no bad frame followed within the wait.
     bool readBlock(std::uint16_t address, BlockNumberCheck check = BlockNumberCheck::Required);
 
     bool writeBlock(const Frame& frame, WriteConfirmation confirmation = WriteConfirmation::Acknowledged);

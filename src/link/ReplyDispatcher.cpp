@@ -91,7 +91,8 @@ void ReplyDispatcher::HandleReply(const QByteArray& line)
         case Reply::CrcConfirmed: flags.crcConfirmed = true; break;
         case Reply::FirmwareConfirmed: flags.firmwareConfirmed = true; break;
         case Reply::Frame:
-            if (decodeReplyFrame(line, frameBuffer) == FrameDecode::Good)
+            m_lastFrameGood = decodeReplyFrame(line, frameBuffer) == FrameDecode::Good;
+            if (m_lastFrameGood)
                 flags.frameGood = true;
             else
                 flags.frameBad = true;

@@ -47,7 +47,15 @@ public:
 
     void HandleReply(const QByteArray& line);
 
+    // True when the frame buffer holds a good frame and no bad frame came
+    // after it. Two frames can arrive within one wait: a malformed one
+    // overwrites part of the good one before it, while frameGood stays set.
+    bool holdsGoodFrame() const { return m_lastFrameGood; }
+
     ReplyFlags flags;
     Frame frameBuffer{};
     Receivers receivers;
+
+private:
+    bool m_lastFrameGood = false;
 };

@@ -1,5 +1,7 @@
 #include "mainwin/Prompter.h"
 
+#include "mainwin/ProgramVersion.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -16,17 +18,17 @@ class DialogPrompter final : public Prompter
 public:
     void message(const QString& text) override
     {
-        QMessageBox::information(dialogParent(), QApplication::applicationDisplayName(), text);
+        QMessageBox::information(dialogParent(), kApplicationTitle, text);
     }
 
     void error(const QString& text) override
     {
-        QMessageBox::critical(dialogParent(), QApplication::applicationDisplayName(), text);
+        QMessageBox::critical(dialogParent(), kApplicationTitle, text);
     }
 
     bool confirm(const QString& question) override
     {
-        return QMessageBox::question(dialogParent(), QApplication::applicationDisplayName(), question,
+        return QMessageBox::question(dialogParent(), kApplicationTitle, question,
                                      QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
             == QMessageBox::Yes;
     }

@@ -7,6 +7,8 @@ constexpr QChar kLF = u'\n';
 constexpr QChar kCRStandIn = QChar(9);
 constexpr QChar kLFStandIn = QChar(8);
 const QString kLineEnd = QStringLiteral("\r\n");
+// More columns or rows than any settings grid needs: a broken file.
+constexpr int kMaxCount = 100;
 const QString kWidthPrefix = QStringLiteral("cw");
 constexpr int kWidthIndexStart = 3; // "cw " then the column index
 
@@ -33,7 +35,7 @@ SettingsGrid::SettingsGrid(int columns, int rows, int defaultWidth)
     : m_columns(columns)
     , m_rows(rows)
     , m_widths(std::size_t(columns), defaultWidth)
-    , m_cells(std::size_t(columns * rows))
+    , m_cells(std::size_t(columns) * std::size_t(rows))
 {
 }
 
@@ -41,13 +43,13 @@ std::optional<QString> SettingsGrid::cell(int column, int row) const
 {
     if (column < 0 || column >= m_columns || row < 0 || row >= m_rows)
         return std::nullopt;
-    return m_cells[std::size_t(index(column, row))];
+    return m_cells[index(column, row)];
 }
 
 void SettingsGrid::setCell(int column, int row, const QString& text)
 {
     if (column >= 0 && column < m_columns && row >= 0 && row < m_rows)
-        m_cells[std::size_t(index(column, row))] = text;
+        m_cells[index(column, row)] = text;
 }
 
 QString SettingsGrid::toText() const
@@ -57,16 +59,21 @@ QString SettingsGrid::toText() const
         text += QStringLiteral("cw %1,%2").arg(c).arg(m_widths[std::size_t(c)]) + kLineEnd;
     for (int r = 0; r < m_rows; ++r)
         for (int c = 0; c < m_columns; ++c)
-            if (const QString& value = m_cells[std::size_t(index(c, r))]; !value.isEmpty())
+            if (const QString& value = m_cells[index(c, r)]; !value.isEmpty())
                 text += QStringLiteral("%1,%2,").arg(c).arg(r) + escapeCell(value) + kLineEnd;
     return text;
 }
 
 std::optional<SettingsGrid> SettingsGrid::fromText(const QString& text)
 {
-    QStringList lines = text.split(kLineEnd);
-    // A file that ends with its last line end yields one empty remainder.
-    if (!lines.isEmpty() && lines.last().isEmpty())
+    // Lines end with CR LF as written, or with LF alone in a file edited by
+    // hand; CR never stands inside a line, since cells carry it escaped.
+    QStringList lines = text.split(kLF);
+    for (QString& line : lines)
+        if (line.endsWith(kCR))
+            line.chop(1);
+    // The remainder after the last line end, and any empty lines after it.
+    while (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     if (lines.isEmpty())
         return std::nullopt;
@@ -76,7 +83,7 @@ std::optional<SettingsGrid> SettingsGrid::fromText(const QString& text)
         return std::nullopt;
     const auto columns = number(counts[0]);
     const auto rows = number(counts[1]);
-    if (!columns || !rows || *columns < 1 || *rows < 1)
+    if (!columns || !rows || *columns < 1 || *rows < 1 || *columns > kMaxCount || *rows > kMaxCount)
         return std::nullopt;
 
     SettingsGrid grid(*columns, *rows, 0);

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstddef>
 #include <optional>
 #include <vector>
 
@@ -24,12 +25,16 @@ public:
     // The text form, lines ended by CR LF; CR in a cell is written as the
     // character 9 and LF as the character 8.
     QString toText() const;
-    // Nothing for a text that breaks the form (bad count line, a line that
-    // is neither a width nor a cell).
+    // Also takes lines ended by LF alone and empty lines at the end. Nothing
+    // for a text that breaks the form (bad count line, more than 100 columns
+    // or rows, a line that is neither a width nor a cell).
     static std::optional<SettingsGrid> fromText(const QString& text);
 
 private:
-    int index(int column, int row) const { return row * m_columns + column; }
+    std::size_t index(int column, int row) const
+    {
+        return std::size_t(row) * std::size_t(m_columns) + std::size_t(column);
+    }
 
     int m_columns;
     int m_rows;

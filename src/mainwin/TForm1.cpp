@@ -9,6 +9,7 @@
 #include "mainwin/SettingsFile.h"
 #include "mainwin/TSerialForm.h"
 #include "mainwin/VersionQuery.h"
+#include "mainwin/WindowShell.h"
 #include "maint/TFormClock.h"
 #include "maint/TFormFirmware.h"
 #include "maint/TFormRF.h"
@@ -388,6 +389,16 @@ void TForm1::btCloseClick()
 void TForm1::StatusBar1Click()
 {
     showStatus(windowTitle());
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    // Centred when it first appears; later the installer may move it.
+    if (!m_placed) {
+        centreOnScreen(*this);
+        m_placed = true;
+    }
+    QWidget::showEvent(event);
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

@@ -101,6 +101,7 @@ signals:
     void closed();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -118,4 +119,5 @@ private:
     DeviceLink& m_link;
     ModemDialer m_modem;
     Windows m_windows;
+    bool m_placed = false;
 };

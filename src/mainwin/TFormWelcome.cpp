@@ -2,12 +2,11 @@
 
 #include "link/Ticks.h"
 #include "mainwin/ProgramVersion.h"
+#include "mainwin/WindowShell.h"
 
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPixmap>
-#include <QScreen>
 #include <QVBoxLayout>
 
 // The picture is compiled into the ui library, which the linker keeps only
@@ -67,8 +66,7 @@ void TFormWelcome::FormCreate()
     lbVer->setText(programVersionText());
     lbVer->adjustSize();
     lbVer->move(kPictureWidth - lbVer->width() - 12, kPictureHeight - lbVer->height() - 8);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(*this);
 }
 
 void TFormWelcome::showEvent(QShowEvent* event)

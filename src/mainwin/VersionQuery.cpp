@@ -4,6 +4,8 @@
 #include "link/DeviceLink.h"
 #include "link/LinkTexts.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kProgramVersionAt = 0;
@@ -27,10 +29,12 @@ VersionBlock parseVersionBlock(const Frame& frame)
 {
     VersionBlock block;
     block.programVersion = fromCp1250(zeroEndedText(frame, kProgramVersionAt));
-    // A leading zero digit, so that a sign or blank makes the text invalid.
+    // Only digits form a number: toInt() alone would also take blanks around
+    // them, and a sign. The leading zero makes an empty text 0.
     const QByteArray digits = "0" + zeroEndedText(frame, kDataVersionAt);
+    const bool allDigits = std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
     bool ok = false;
-    const int value = digits.toInt(&ok, 10);
+    const int value = allDigits ? digits.toInt(&ok, 10) : 0;
     block.dataVersion = ok ? value : 0;
     return block;
 }

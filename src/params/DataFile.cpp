@@ -58,9 +58,14 @@ FileResult OpenDataFile(const QString& path, ParameterImage& image)
 FileResult SaveWholeFile(const QString& path, QByteArrayView bytes)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a failing write (a full disk) fails the write call
+    // itself: commit() would not notice a failure of its own final flush and
+    // would replace the old file with a truncated one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return {cannotWrite(path, file.errorString())};
-    if (file.write(bytes.data(), bytes.size()) != bytes.size()) {
+    const bool written = file.write(bytes.data(), bytes.size()) == bytes.size() && file.flush()
+        && file.error() == QFileDevice::NoError;
+    if (!written) {
         const QString reason = file.errorString();
         file.cancelWriting();
         return {cannotWrite(path, reason)};

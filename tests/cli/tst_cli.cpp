@@ -1,5 +1,6 @@
 // The command-line tool end to end: the sentrova-cli program against the
 // simulator program, checked by exit status, output and data files.
+#include "FileSizeLimit.h"
 #include "link/LinkTexts.h"
 #include "params/ImageLayout.h"
 #include "params/ParameterImage.h"
@@ -98,9 +99,12 @@ struct CliRun
     QString err;
 };
 
-CliRun runCli(const QStringList& arguments)
+// `fileSizeLimit` above 0 makes the tool's file writes fail past that size.
+CliRun runCli(const QStringList& arguments, int fileSizeLimit = 0)
 {
     QProcess process;
+    if (fileSizeLimit > 0)
+        process.setChildProcessModifier([fileSizeLimit] { FileSizeLimit::apply(rlim_t(fileSizeLimit)); });
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("SENTROVA_TICK_MS"), QString::fromLatin1(kTickMs));
     process.setProcessEnvironment(environment);
@@ -115,9 +119,10 @@ CliRun runCli(const QStringList& arguments)
 }
 
 // The tool on the simulator's port with the right installer code.
-CliRun runOn(const SimProcess& sim, const QStringList& command, const QString& code = kCode)
+CliRun runOn(const SimProcess& sim, const QStringList& command, const QString& code = kCode, int fileSizeLimit = 0)
 {
-    return runCli(QStringList{QStringLiteral("--port"), sim.port(), QStringLiteral("--code"), code} + command);
+    return runCli(QStringList{QStringLiteral("--port"), sim.port(), QStringLiteral("--code"), code} + command,
+                  fileSizeLimit);
 }
 
 QStringList blockLines(int first, int last, const QString& word)
@@ -354,6 +359,32 @@ private slots:
         QCOMPARE(run.exitCode, int(kFailure));
         // The file layer's text names the file.
         QVERIFY2(run.err.contains(errLine + command[1] + u'\n'), qPrintable(run.err));
+    }
+
+    // A disk that fills up during the save: the old file stays, the tool
+    // says why and never that it saved.
+    void saveOnFullDisk_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("fileName");
+        QTest::newRow("read") << "read" << "out.SD2";
+        QTest::newRow("events") << "events" << "out.csv";
+    }
+
+    void saveOnFullDisk()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, fileName);
+        SimProcess sim({QStringLiteral("--still")});
+        QVERIFY(sim.running());
+        const QString path = sim.file(fileName);
+        const QByteArray old("the previous file");
+        QVERIFY(writeFile(path, old));
+        const CliRun run = runOn(sim, {command, path}, kCode, 1000);
+        QCOMPARE(run.exitCode, int(kFailure));
+        QVERIFY2(run.err.contains(QStringLiteral("A fájl nem írható: ") + path + u'\n'), qPrintable(run.err));
+        QVERIFY2(!run.err.contains(QStringLiteral("saved")), qPrintable(run.err));
+        QCOMPARE(readFile(path), old);
     }
 
     void eventsToCsv()

@@ -1,4 +1,3 @@
-#include "link/LinkTexts.h"
 #include "link/ReplyDispatcher.h"
 
 #include <QTest>
@@ -85,9 +84,9 @@ private slots:
         QTest::addColumn<QStringList>("texts");
         QTest::newRow("code refused twice")
             << QByteArrayList{"PWDERR", "PWDERR"}
-            << QStringList{text::wrongInstallerCode, text::wrongInstallerCode};
+            << QStringList{QStringLiteral(" Hibás telepítői azonosító!"), QStringLiteral(" Hibás telepítői azonosító!")};
         QTest::newRow("code accepted empties") << QByteArrayList{"PWDOK"} << QStringList{QString()};
-        QTest::newRow("remote connection") << QByteArrayList{"CONNECT"} << QStringList{text::remoteConnected};
+        QTest::newRow("remote connection") << QByteArrayList{"CONNECT"} << QStringList{QStringLiteral(" Távoli kapcsolat rendben.")};
         QTest::newRow("others say nothing") << QByteArrayList{"OK", "WROK", "CRCOK", "RDFL"} << QStringList{};
     }
 

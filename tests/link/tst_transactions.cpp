@@ -4,7 +4,6 @@
 #include "TestTicks.h"
 
 #include "link/Commands.h"
-#include "link/LinkTexts.h"
 
 #include <QTest>
 
@@ -38,11 +37,11 @@ private slots:
         QTest::addColumn<bool>("silent");
         QTest::addColumn<bool>("accepted");
         QTest::addColumn<QString>("failure");
-        QTest::newRow("accepted") << "1234" << false << false << true << text::codeCheckOk;
-        QTest::newRow("letters ignored") << "12x34" << false << false << true << text::codeCheckOk;
-        QTest::newRow("wrong code") << "4321" << false << false << false << text::wrongInstallerCode;
-        QTest::newRow("refused") << "1234" << true << false << false << text::wrongInstallerCode;
-        QTest::newRow("silent") << "1234" << false << true << false << text::moduleNoAnswer;
+        QTest::newRow("accepted") << "1234" << false << false << true << QStringLiteral("OK.");
+        QTest::newRow("letters ignored") << "12x34" << false << false << true << QStringLiteral("OK.");
+        QTest::newRow("wrong code") << "4321" << false << false << false << QStringLiteral(" Hibás telepítői azonosító!");
+        QTest::newRow("refused") << "1234" << true << false << false << QStringLiteral(" Hibás telepítői azonosító!");
+        QTest::newRow("silent") << "1234" << false << true << false << QStringLiteral("A modul nem válaszol! Állítsa le a riasztási eseményeket és próbálja újra!");
     }
 
     void codeCheck()
@@ -102,6 +101,42 @@ private slots:
         QCOMPARE(m.link.flags().frameBad, !frameGood);
         // The answer ended the wait; it did not run out.
         QVERIFY(m.link.countdown().value() > 0);
+    }
+
+    // Two answers to one request arrive together. The all-zero frame of block
+    // 2 is good with the checksum 32640 + 2 = 0x7F82, least significant
+    // byte first; the malformed one breaks off at its 101st byte, after its
+    // first 100 bytes (0xFF) were already decoded into the frame buffer.
+    void onlyTheLastFrameOfAWaitCounts_data()
+    {
+        const QByteArray good = "RDFL" + QByteArray(528, '0') + "0002" + "827F0000";
+        const QByteArray malformed = "RDFL" + QByteArray(200, 'F') + "zz" + QByteArray(338, '0');
+        const QByteArray shortLine = "RDFL" + QByteArray(539, '0');
+        QTest::addColumn<QByteArray>("burst");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("good") << good << true;
+        QTest::newRow("good, then malformed") << good + '\r' + malformed << false;
+        QTest::newRow("good, then too short") << good + '\r' + shortLine << false;
+        QTest::newRow("malformed, then good") << malformed + '\r' + good << true;
+        QTest::newRow("good twice") << good + '\r' + good << true;
+    }
+
+    void onlyTheLastFrameOfAWaitCounts()
+    {
+        QFETCH(QByteArray, burst);
+        QFETCH(bool, accepted);
+        LinkedModule m;
+        QVERIFY(m.connect());
+        QVERIFY(m.link.blocks().CheckInstallerCode());
+        m.sim.module().faults().silent = true;
+        QObject::connect(&m.sim, &ModuleSimulator::lineReceived, &m.sim, [&m, burst](const QByteArray& line) {
+            if (line == "RDFL0002")
+                m.sim.sendLine(burst); // one write: both lines reach the link together
+        });
+        QCOMPARE(m.link.blocks().readBlock(2), accepted);
+        if (accepted)
+            QVERIFY(std::all_of(m.link.frameBuffer().begin(), m.link.frameBuffer().begin() + 256,
+                                [](std::uint8_t b) { return b == 0; }));
     }
 
     void versionReadDoesNotCheckTheBlockNumber()
@@ -184,7 +219,7 @@ private slots:
         m.sim.module().faults().silent = true;
         m.sim.sendLine("PWDOK");
         QVERIFY(!m.link.blocks().CheckInstallerCode());
-        QCOMPARE(m.link.blocks().failureText(), text::moduleNoAnswer);
+        QCOMPARE(m.link.blocks().failureText(), QStringLiteral("A modul nem válaszol! Állítsa le a riasztási eseményeket és próbálja újra!"));
     }
 
     void clockWriteEndsOnWriteFailure()

@@ -80,6 +80,22 @@ private slots:
         QTest::newRow("line with one comma") << QByteArray("2,1\r\n0,COM2\r\n") << false << "" << "";
         QTest::newRow("column no number") << QByteArray("2,1\r\nx,0,COM2\r\n") << false << "" << "";
         QTest::newRow("binary junk") << QByteArray("\x01\x02\xFF") << false << "" << "";
+        // Edited by hand: a final empty line, line ends without CR.
+        QTest::newRow("trailing empty line")
+            << QByteArray("2,1\r\ncw 0,20\r\ncw 1,20\r\n0,0,COM3\r\n1,0,0630\r\n\r\n") << true << "COM3" << "0630";
+        QTest::newRow("LF line ends") << QByteArray("2,1\ncw 0,20\ncw 1,20\n0,0,COM3\n1,0,0630\n") << true << "COM3"
+                                      << "0630";
+        QTest::newRow("LF line ends, empty last line") << QByteArray("2,1\n0,0,COM3\n1,0,0630\n\n") << true << "COM3"
+                                                       << "0630";
+        QTest::newRow("empty line inside") << QByteArray("2,1\r\n\r\n0,0,COM3\r\n") << false << "" << "";
+        // Counts far beyond any grid this program writes: broken, not a
+        // product that overflows or a huge allocation.
+        QTest::newRow("larger grid") << QByteArray("100,100\r\n0,0,COM3\r\n1,0,0630\r\n99,99,x\r\n") << true
+                                     << "COM3" << "0630";
+        QTest::newRow("too many columns") << QByteArray("101,1\r\n0,0,COM3\r\n") << false << "" << "";
+        QTest::newRow("product overflows") << QByteArray("46341,46341\r\n0,0,COM3\r\n") << false << "" << "";
+        QTest::newRow("huge grid") << QByteArray("10000,10000\r\n0,0,COM3\r\n") << false << "" << "";
+        QTest::newRow("beyond int") << QByteArray("2,99999999999\r\n0,0,COM3\r\n") << false << "" << "";
     }
 
     void readForms()

@@ -187,11 +187,11 @@ private slots:
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<int>("rstpLines");
         QTest::newRow("answered No") << false << true << QByteArray() << QStringList{} << 0;
-        QTest::newRow("port closed") << true << false << QByteArray() << QStringList{text::noSerialLink} << 0;
-        QTest::newRow("stopped") << true << true << QByteArray("PWDOK") << QStringList{text::alarmsStopped} << 1;
+        QTest::newRow("port closed") << true << false << QByteArray() << QStringList{QStringLiteral(" Nincs soros kapcsolat.")} << 0;
+        QTest::newRow("stopped") << true << true << QByteArray("PWDOK") << QStringList{QStringLiteral("Riasztási események leállítva!")} << 1;
         QTest::newRow("refused") << true << true << QByteArray("PWDERR")
-                                 << QStringList{text::wrongInstallerCode} << 1;
-        QTest::newRow("no answer") << true << true << QByteArray() << QStringList{text::alarmStopNoAnswer} << 1;
+                                 << QStringList{QStringLiteral(" Hibás telepítői azonosító!")} << 1;
+        QTest::newRow("no answer") << true << true << QByteArray() << QStringList{QStringLiteral("A modul nem válaszol!")} << 1;
     }
 
     void alarmStop()
@@ -214,7 +214,7 @@ private slots:
         w.link.codeTimer().start();
         w.form->StatusBar1->showMessage(QStringLiteral("előző"));
         QTest::mouseClick(w.form->btSotpAllAlarm, Qt::LeftButton);
-        QCOMPARE(prompts.questions, QStringList{text::alarmStopQuestion});
+        QCOMPARE(prompts.questions, QStringList{QStringLiteral("Biztosan le kívánja állítani a riasztási eseményeket ?")});
         QCOMPARE(prompts.messages, messages);
         int rstp = 0;
         for (const QByteArray& line : sim.receivedLines()) {

@@ -3,7 +3,6 @@
 #include "LinkedModule.h"
 #include "TestTicks.h"
 
-#include "link/LinkTexts.h"
 #include "mainwin/VersionQuery.h"
 
 #include <QTest>
@@ -39,6 +38,10 @@ private slots:
         QTest::newRow("not a number") << QByteArray("V1") << QByteArray("2a") << "V1" << 0;
         QTest::newRow("sign makes it invalid") << QByteArray("V1") << QByteArray("-1") << "V1" << 0;
         QTest::newRow("leading blank invalid") << QByteArray("V1") << QByteArray(" 2") << "V1" << 0;
+        QTest::newRow("trailing blank invalid") << QByteArray("V1") << QByteArray("2 ") << "V1" << 0;
+        QTest::newRow("trailing tab invalid") << QByteArray("V1") << QByteArray("2\t") << "V1" << 0;
+        QTest::newRow("plus sign invalid") << QByteArray("V1") << QByteArray("+2") << "V1" << 0;
+        QTest::newRow("leading zeros") << QByteArray("V1") << QByteArray("002") << "V1" << 2;
         QTest::newRow("33 digits overflow") << QByteArray("V1") << QByteArray(40, '1') << "V1" << 0;
         QTest::newRow("32-character version then data")
             << QByteArray(32, 'A') << QByteArray("2") << QString(32, u'A') + u'2' << 2;
@@ -87,11 +90,11 @@ private slots:
         QTest::newRow("good") << true << false << false << QByteArray("2") << line.arg(2) << "" << 2;
         QTest::newRow("data version 3") << true << false << false << QByteArray("3") << line.arg(3) << "" << 3;
         QTest::newRow("data version 0") << true << false << false << QByteArray() << line.arg(0) << "" << 0;
-        QTest::newRow("code refused") << true << true << false << QByteArray("2") << text::wrongInstallerCode
-                                      << text::readFailed << -1;
+        QTest::newRow("code refused") << true << true << false << QByteArray("2") << QStringLiteral(" Hibás telepítői azonosító!")
+                                      << QStringLiteral("Leolvasás sikertelen.") << -1;
         QTest::newRow("no version frame") << true << false << true << QByteArray("2") << QString()
-                                          << text::readFailed << -1;
-        QTest::newRow("port closed") << false << false << false << QByteArray("2") << text::noSerialLink
+                                          << QStringLiteral("Leolvasás sikertelen.") << -1;
+        QTest::newRow("port closed") << false << false << false << QByteArray("2") << QStringLiteral(" Nincs soros kapcsolat.")
                                      << "unchanged" << -1;
     }
 

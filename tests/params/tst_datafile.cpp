@@ -1,4 +1,6 @@
 #include "FieldProbe.h"
+#include "FileSizeLimit.h"
+#include "TmpfsMount.h"
 #include "params/DataFile.h"
 
 #include <QDir>
@@ -111,17 +113,22 @@ private slots:
     {
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<bool>("isDirectory");
+        QTest::addColumn<int>("sizeLimit"); // 0: none
         // The temporary file's name (the target's plus a suffix) is longer
         // than a file name may be, so the new data never gets written.
-        QTest::newRow("temporary name too long") << QString(250, u'd') << false;
+        QTest::newRow("temporary name too long") << QString(250, u'd') << false << 0;
         // A directory cannot be replaced by the data file.
-        QTest::newRow("target is a directory") << QStringLiteral("folder.SD2") << true;
+        QTest::newRow("target is a directory") << QStringLiteral("folder.SD2") << true << 0;
+        // The write itself fails part way, as on a full disk.
+        QTest::newRow("write fails after 1000 bytes") << QStringLiteral("data.SD2") << false << 1000;
+        QTest::newRow("write fails at once") << QStringLiteral("data.SD2") << false << 1;
     }
 
     void failedSaveKeepsOldFile()
     {
         QFETCH(QString, fileName);
         QFETCH(bool, isDirectory);
+        QFETCH(int, sizeLimit);
         QTemporaryDir dir;
         const QString path = dir.filePath(fileName);
         const QByteArray old("old data");
@@ -130,14 +137,53 @@ private slots:
         else
             writeFile(path, old);
 
-        const FileResult result = SaveDataFile(path, noiseImage(4));
+        FileResult result;
+        if (sizeLimit > 0) {
+            const FileSizeLimit limit{rlim_t(sizeLimit)};
+            result = SaveDataFile(path, noiseImage(4));
+        } else {
+            result = SaveDataFile(path, noiseImage(4));
+        }
         QVERIFY(!result.ok());
-        QVERIFY(result.error.contains(path));
+        QVERIFY2(result.error.startsWith(QStringLiteral("A fájl nem írható: ") + path + u'\n'), qPrintable(result.error));
         if (isDirectory)
             QVERIFY(QFileInfo(path).isDir());
         else
             QCOMPARE(fileBytes(path), old);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot).size(), isDirectory ? 0 : 1);
+    }
+
+    void fullFileSystemKeepsOldFile_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::newRow("data file") << 2048;
+        QTest::newRow("longer file") << 20000;
+    }
+
+    void fullFileSystemKeepsOldFile()
+    {
+        QFETCH(int, size);
+        QTemporaryDir dir;
+        const TmpfsMount disk(dir.path(), 64);
+        if (!disk.mounted())
+            QSKIP("Mounting a small tmpfs needs root: the save on a really full disk is not tested.");
+        const QString path = dir.filePath(QStringLiteral("data.SD2"));
+        const QByteArray old = noiseBytes(2048, 30);
+        writeFile(path, old);
+        // Fill the rest of the file system.
+        QFile filler(dir.filePath(QStringLiteral("filler")));
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray chunk(4096, 'f');
+        while (filler.write(chunk) > 0) {
+        }
+        filler.close();
+
+        const FileResult result = SaveWholeFile(path, noiseBytes(size, 31));
+        QVERIFY(!result.ok());
+        QVERIFY2(result.error.startsWith(QStringLiteral("A fájl nem írható: ") + path + u'\n'), qPrintable(result.error));
+        QCOMPARE(fileBytes(path), old);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot),
+                 QStringList({QStringLiteral("data.SD2"), QStringLiteral("filler")}));
     }
 };
 

@@ -1,6 +1,7 @@
 // The parameter transfer window: its buttons clicked against the simulated
 // module, its panel colours and the texts it gives to the dialogs.
 #include "FieldProbe.h"
+#include "FileSizeLimit.h"
 #include "LinkedModule.h"
 #include "ScriptedPrompter.h"
 #include "TestTicks.h"
@@ -21,6 +22,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <optional>
 
 using namespace params;
 
@@ -428,7 +431,7 @@ private slots:
             const auto other = r.m.link.beginTransaction();
             QVERIFY(other.has_value());
             r.click(transferButton(r.form, button));
-            QCOMPARE(r.form.StatusBar1->currentMessage(), text::otherTransactionRunning);
+            QCOMPARE(r.form.StatusBar1->currentMessage(), QStringLiteral("Egy másik művelet folyamatban van."));
             QCOMPARE(r.colours(), kAllSilver);
             QVERIFY(r.dialogs.messages.isEmpty());
             QCOMPARE(r.transferButtonsEnabled(), kAllEnabled);
@@ -493,29 +496,41 @@ private slots:
 
     void saveFile_data()
     {
-        QTest::addColumn<bool>("writable");
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<int>("sizeLimit"); // 0: none
         QTest::addColumn<bool>("cancelled");
-        QTest::newRow("saved") << true << false;
-        QTest::newRow("folder missing") << false << false;
-        QTest::newRow("cancelled") << true << true;
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("saved") << "b.SD2" << 0 << false << true;
+        QTest::newRow("folder missing") << "missing/b.SD2" << 0 << false << false;
+        QTest::newRow("disk full") << "b.SD2" << 1000 << false << false;
+        QTest::newRow("cancelled") << "b.SD2" << 0 << true << false;
     }
 
     void saveFile()
     {
-        QFETCH(bool, writable);
+        QFETCH(QString, fileName);
+        QFETCH(int, sizeLimit);
         QFETCH(bool, cancelled);
+        QFETCH(bool, saved);
         QTemporaryDir dir;
-        const QString path = writable ? dir.filePath(QStringLiteral("b.SD2"))
-                                      : dir.filePath(QStringLiteral("missing/b.SD2"));
+        const QString path = dir.filePath(fileName);
+        writeFile(path, QByteArrayLiteral("old")); // no file where the folder is missing
+        const QByteArray before = readFile(path);
         Rig r;
         r.image = noiseImage(61);
         r.form.SetAllBlockPanels(TFormDownload::kYellow);
         if (!cancelled)
             r.dialogs.files.push_back(path);
-        r.click(r.form.btSave);
-        const bool saved = writable && !cancelled;
-        QCOMPARE(readFile(path), saved ? bytesOf(r.image) : QByteArray());
-        QCOMPARE(r.dialogs.errors.size(), writable ? 0 : 1);
+        {
+            std::optional<FileSizeLimit> limit;
+            if (sizeLimit > 0)
+                limit.emplace(rlim_t(sizeLimit));
+            r.click(r.form.btSave);
+        }
+        QCOMPARE(readFile(path), saved ? bytesOf(r.image) : before);
+        QCOMPARE(r.dialogs.errors.size(), saved || cancelled ? 0 : 1);
+        if (!r.dialogs.errors.isEmpty())
+            QVERIFY(r.dialogs.errors.constFirst().startsWith(QStringLiteral("A fájl nem írható: ") + path));
         QCOMPARE(r.colours(), repeated(TFormDownload::kYellow, TFormDownload::kPanelCount));
         QCOMPARE(r.dialogs.filters.size(), 1);
     }

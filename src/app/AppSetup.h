@@ -1,0 +1,12 @@
+#pragma once
+
+// What the program sets up before its first window.
+
+// The application's name, and that closing the last visible window does not
+// end the program (the hidden splash window does). No display name is set:
+// the window system would append it to every window's title.
+void configureApplication();
+
+// False, after telling the installer why in an error box, when this build
+// cannot convert windows-1250 text: the program would corrupt names.
+bool codePageReady();
