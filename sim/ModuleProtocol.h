@@ -3,6 +3,7 @@
 #include "FaultSwitches.h"
 #include "LiveModule.h"
 #include "ModuleMemory.h"
+#include "RadioDevices.h"
 #include "VersionBlock.h"
 
 #include <QByteArray>
@@ -19,7 +20,8 @@
 // frame to write, whatever it holds. The status polls, the alarm stop and the
 // partition commands carry the code themselves and need no session; a wrong
 // code there is refused and changes nothing. Messages of the module ("AT_/")
-// go out after the answers to those commands.
+// go out after the answers to those commands. The radio commands are the
+// radio receiver's.
 class ModuleProtocol
 {
 public:
@@ -42,6 +44,7 @@ public:
     const VersionTexts& versionTexts() const { return m_versions; }
 
     LiveModule& live() { return m_live; }
+    RadioDevices& radio() { return m_radio; }
     const LiveModule& live() const { return m_live; }
 
     // Which of the four forms of the status report the module sends.
@@ -91,6 +94,7 @@ private:
 
     ModuleMemory m_memory;
     LiveModule m_live{m_memory};
+    RadioDevices m_radio;
     VersionTexts m_versions;
     FaultSwitches m_faults;
     bool m_loggedIn = false;

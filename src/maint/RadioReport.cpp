@@ -33,12 +33,13 @@ std::optional<RadioReport> DecodeRadioReport(QByteArrayView line)
     for (int k = 0; k < kReportBytes; ++k)
         bytes[std::size_t(k)] = hexPair(line, kPrefixLength + 2 * k);
 
+    // The module's own teaching bits are dropped: only byte 36 names the slot.
     RadioReport report;
     for (int n = 0; n < kRadioSlots; ++n)
         report.states[std::size_t(n)] = bytes[std::size_t(n)] & std::uint8_t(~slotbit::kTeaching);
-    report.teachState = bytes[kTeachByte];
-    const int taught = report.teachState & kTeachSlotMask;
-    if ((report.teachState & kTeachInProgress) && taught < kRadioSlots)
+    const std::uint8_t teach = bytes[kTeachByte];
+    const int taught = teach & kTeachSlotMask;
+    if ((teach & kTeachInProgress) && taught < kRadioSlots)
         report.states[std::size_t(taught)] |= slotbit::kTeaching;
     report.signalStrength = bytes[kSignalByte];
     return report;

@@ -30,8 +30,7 @@ struct RadioReport
     // State bytes of slots 0-35. The teaching bit is set only on the slot
     // that the teach byte names, whatever the module sent in these bytes.
     std::array<std::uint8_t, kRadioSlots> states{};
-    std::uint8_t teachState = 0;     // byte 36 as sent
-    std::uint8_t signalStrength = 0; // byte 37: the last radio signal, 0-63
+    std::uint8_t signalStrength = 0; // the last radio signal, 0-63
 };
 
 // Nothing for a line shorter than 85 characters or without its ">"; a pair
