@@ -84,6 +84,8 @@ struct RadioFixture
             ++ticks;
             if (ticks == pressAt)
                 QTimer::singleShot(0, &form, press);
+            if (ticks == 200)
+                form.RFTimer->stop(); // also ends a wait that would never end
             if (enough() || ticks == 200)
                 form.btCloseClick();
         });
