@@ -51,6 +51,8 @@ RadioSlotPanel::RadioSlotPanel(int slot, const QString& name, const QString& let
     layout->addWidget(state);
     teach->setObjectName(buttonName);
     teach->setProperty("Tag", m_tag);
+    // Twelve columns share the window's width: the button gives way.
+    teach->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     layout->addWidget(teach);
     paint(maint::SlotLook{text::radioSlotInitial, maint::SlotColour::ButtonFace});
 }

@@ -28,6 +28,7 @@ constexpr int kHeld = 1;
 constexpr int kTeachPause = 2;
 constexpr int kDeletePause = 3;
 
+constexpr int kColumnSpacing = 3;
 constexpr int kFirstSlotB = TFormRF::kInputs;
 constexpr int kFirstUserSlot = 2 * TFormRF::kInputs;
 
@@ -39,6 +40,7 @@ QLabel* headerPanel(const QString& caption, QWidget* parent)
     header->setAutoFillBackground(true);
     header->setBackgroundRole(QPalette::ToolTipBase);
     header->setForegroundRole(QPalette::ToolTipText);
+    header->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     return header;
 }
 
@@ -65,6 +67,7 @@ void TFormRF::buildControls()
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildSensors());
     layout->addWidget(buildUsers());
+    layout->addStretch(1);
     layout->addLayout(buildBottomRow());
 
     RFTimer = new QTimer(this);
@@ -85,6 +88,7 @@ QGroupBox* TFormRF::buildSensors()
     gbSensors = new QGroupBox(text::radioSensorsGroup, this);
     gbSensors->setObjectName(QStringLiteral("gbSensors"));
     auto* grid = new QGridLayout(gbSensors);
+    grid->setSpacing(kColumnSpacing);
     for (int i = 0; i < kInputs; ++i) {
         const int n = i + 1;
         grid->addWidget(headerPanel(text::radioInputHeader.arg(n), gbSensors), 0, i);
@@ -105,6 +109,7 @@ QGroupBox* TFormRF::buildUsers()
     gbRFUsers = new QGroupBox(text::radioUsersGroup, this);
     gbRFUsers->setObjectName(QStringLiteral("gbRFUsers"));
     auto* grid = new QGridLayout(gbRFUsers);
+    grid->setSpacing(kColumnSpacing);
     for (int i = 0; i < kInputs; ++i) {
         const int n = i + 1;
         grid->addWidget(headerPanel(text::radioUserHeader.arg(n), gbRFUsers), 0, i);
