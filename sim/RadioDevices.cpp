@@ -88,12 +88,6 @@ void RadioDevices::deleteAll()
     m_teaching.reset();
 }
 
-std::optional<int> RadioDevices::teaching()
-{
-    finishTeach();
-    return m_teaching;
-}
-
 void RadioDevices::finishTeach()
 {
     if (!m_teaching || !m_teachEnds.hasExpired())

@@ -47,8 +47,6 @@ public:
     void setTeachDurationMs(int ms) { m_teachMs = ms; }
 
     std::uint8_t state(int place) const { return m_states.at(std::size_t(place)); }
-    std::optional<int> teaching();
-    int signal() const { return m_signal; }
 
     void teach(int place);
     void deleteAll();
