@@ -65,6 +65,8 @@ ModuleProtocol::Replies ModuleProtocol::handleLine(QByteArrayView line)
         receiveWriteFrame(line, replies);
         return replies;
     }
+    if (auto radio = m_radio.handleLine(line, [this](QByteArrayView code) { return codeAccepted(code); }))
+        return *radio;
     if (const Command* command = findCommand(line)) {
         (this->*command->handler)(line.sliced(command->word.size()), command->detail, replies);
     }

@@ -4,6 +4,7 @@
 #include "FirmwareReceiver.h"
 #include "LiveModule.h"
 #include "ModuleMemory.h"
+#include "RadioDevices.h"
 #include "VersionBlock.h"
 
 #include <QByteArray>
@@ -20,7 +21,8 @@
 // frame to write, whatever it holds. The status polls, the alarm stop and the
 // partition commands carry the code themselves and need no session; a wrong
 // code there is refused and changes nothing. Messages of the module ("AT_/")
-// go out after the answers to those commands.
+// go out after the answers to those commands. The radio commands are the
+// radio receiver's.
 class ModuleProtocol
 {
 public:
@@ -43,6 +45,7 @@ public:
     const VersionTexts& versionTexts() const { return m_versions; }
 
     LiveModule& live() { return m_live; }
+    RadioDevices& radio() { return m_radio; }
     const LiveModule& live() const { return m_live; }
 
     // Which of the four forms of the status report the module sends.
@@ -95,6 +98,7 @@ private:
 
     ModuleMemory m_memory;
     LiveModule m_live{m_memory};
+    RadioDevices m_radio;
     VersionTexts m_versions;
     FaultSwitches m_faults;
     FirmwareReceiver m_firmware;

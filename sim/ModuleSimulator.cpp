@@ -34,6 +34,8 @@ ModuleSimulator::ModuleSimulator(const SimulatorSettings& settings, QObject* par
     m_protocol.setVersionTexts(settings.versions);
     m_protocol.faults() = settings.faults;
     m_protocol.setStatusForm(settings.statusForm);
+    m_protocol.radio().setThroughModem(settings.modem.enabled);
+    m_protocol.radio().setDrifting(settings.live);
     if (settings.live) {
         m_activity = new LiveActivity(m_protocol.live(), settings.seed.value_or(std::random_device{}()), this);
         m_activity->start();
