@@ -57,7 +57,10 @@ NumberBox* numberLine(QGridLayout* grid, const QStringList& captions, params::Ra
 {
     const int row = grid->rowCount();
     auto* box = new NumberBox(range, parent);
-    box->setAccessibleName(captionName(captions.join(QLatin1Char(' '))));
+    QStringList name;
+    for (const QString& line : captions)
+        name << captionName(line);
+    box->setAccessibleName(name.join(QLatin1Char(' ')));
     for (int line = 0; line < captions.size(); ++line) {
         QLabel* text = caption(captions.at(line), parent);
         text->setWordWrap(true);
