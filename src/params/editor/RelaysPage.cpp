@@ -21,8 +21,8 @@ using params::fieldRef;
 namespace {
 
 constexpr int kLabelX = 4;
-constexpr int kLabelWidth = 170;
-constexpr int kListFirstX = 178;
+constexpr int kLabelWidth = 184;
+constexpr int kListFirstX = 200;
 constexpr int kListStep = 24;
 constexpr int kListWidth = 16;
 constexpr int kContentWidth = kListFirstX + RelaysPage::kMaskLists * kListStep;
