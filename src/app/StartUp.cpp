@@ -58,7 +58,7 @@ void StartUp::createAll()
     m_download = std::make_unique<TFormDownload>(m_link, m_image, *m_editor);
     m_armingMode = std::make_unique<TFormOnOffMode>();
     m_editor->setArmingModeDialog(*m_armingMode);
-    SetInterfaceTexts(*m_mainWindow);
+    SetInterfaceTexts(*m_mainWindow, *m_editor);
 
     m_mainWindow->setWindows({m_download.get(), m_eventList.get(), m_status.get(), m_clock.get(), m_radio.get(),
                               m_firmware.get(), m_serialMonitor.get()});

@@ -27,9 +27,12 @@ int listIndex(int value, Range range)
     return range.contains(value) ? value : kNoSelection;
 }
 
+// A position left blank in the entry, or missing, is no digit: it counts as
+// "0", so " 7:05" is seven o'clock and not (0x20 − 0x30)·10 + 7 cut to a byte.
 char16_t digitAt(QStringView text, qsizetype position)
 {
-    return position < text.size() ? text.at(position).unicode() : u'0';
+    const char16_t c = position < text.size() ? text.at(position).unicode() : u' ';
+    return c == u' ' ? u'0' : c;
 }
 
 std::uint8_t typedNumber(QStringView text, qsizetype tens, qsizetype ones)

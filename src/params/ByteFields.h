@@ -26,7 +26,7 @@ void WriteByteField(ParameterImage& image, const FieldRef& field, int value);
 QString ReadTestTime(const ParameterImage& image);
 // The digits as typed: (c1 − "0")·10 + (c2 − "0") for the hour from
 // characters 1–2 and the minute from 4–5, each cut to 8 bits, no range test.
-// A missing character counts as "0".
+// A blank or missing character counts as "0".
 void WriteTestTime(ParameterImage& image, QStringView text);
 
 // List indexes of buttons A..D of one remote control. A nibble beyond the

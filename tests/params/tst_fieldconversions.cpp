@@ -421,7 +421,7 @@ private slots:
         QTest::newRow("07:05") << "07:05" << 7 << 5;
         QTest::newRow("23:59") << "23:59" << 23 << 59;
         QTest::newRow("99:00, no range test") << "99:00" << 99 << 0;
-        QTest::newRow("blank tens, cut to 8 bits") << " 7:05" << (((' ' - '0') * 10 + 7) & 0xFF) << 5;
+        QTest::newRow("blank tens") << " 7:05" << 7 << 5;
     }
 
     void testTime()
@@ -433,7 +433,7 @@ private slots:
         WriteTestTime(image, typed);
         QCOMPARE(image.at(offsetOf(Field::TestHour)), hour);
         QCOMPARE(image.at(offsetOf(Field::TestMinute)), minute);
-        if (hour <= 99)
+        if (!typed.contains(u' '))
             QCOMPARE(ReadTestTime(image), typed);
     }
 

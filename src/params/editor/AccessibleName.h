@@ -9,3 +9,13 @@ inline QString cellAccessibleName(const QString& row, const QString& column)
 {
     return row.trimmed() + QStringLiteral(" – ") + column.trimmed();
 }
+
+// A caption as part of an accessible name: without the colon that leads to
+// its entry box ("RELE 1 :" gives "RELE 1").
+inline QString captionName(const QString& caption)
+{
+    QString name = caption.trimmed();
+    if (name.endsWith(QLatin1Char(':')))
+        name.chop(1);
+    return name.trimmed();
+}
