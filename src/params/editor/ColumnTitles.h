@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+#include <initializer_list>
+
+class QWidget;
+
+// A title of a table column: the control's name and its text.
+struct ColumnTitle
+{
+    const char* name;
+    QString text;
+};
+
+// A header cell of rotated titles side by side, standing on the cell's bottom
+// edge; each `width` pixels wide, or as wide as its text is high when 0.
+QWidget* rotatedTitles(std::initializer_list<ColumnTitle> titles, int width, QWidget* parent);
+
+// A header cell of ordinary caption lines, one under the other, standing on
+// the cell's bottom edge.
+QWidget* stackedTitles(std::initializer_list<ColumnTitle> lines, QWidget* parent);
