@@ -9,7 +9,6 @@
 #include <QSpinBox>
 #include <QTest>
 
-#include <functional>
 
 using params::ParameterImage;
 
@@ -112,129 +111,173 @@ void putImageBytes(ParameterImage& image, int offset, const QByteArray& bytes)
 
 namespace {
 
-class InRangeFiller
+enum class Kind { Text, Code, Number, Digits, EventMask, ButtonPair };
+
+// Fields whose bytes a control cannot show just any value of: `records`
+// records of `size` bytes from `first`, `stride` apart. Number spans are
+// `size` one-byte numbers from min to max. Every byte not listed here may
+// hold any value.
+struct Span
 {
-public:
-    explicit InRangeFiller(unsigned seed)
-        : m_random(seed)
-    {
-        for (auto& byte : m_image.bytes())
-            byte = std::uint8_t(m_random.bounded(256));
-    }
-
-    ParameterImage image() const { return m_image; }
-
-    // `count` records of `stride` bytes from `first`, each filled by `fill`.
-    void records(int first, int count, int stride, const std::function<void(int)>& fill)
-    {
-        for (int r = 0; r < count; ++r)
-            fill(first + r * stride);
-    }
-
-    void number(int at, int min, int max) { m_image.set(at, std::uint8_t(min + int(m_random.bounded(max - min + 1)))); }
-    void numbers(int at, int count, int min, int max)
-    {
-        for (int i = 0; i < count; ++i)
-            number(at + i, min, max);
-    }
-
-    // Printable ASCII and a few Hungarian letters of the code page.
-    void text(int at, int size)
-    {
-        static const QByteArray kExtra("\xE1\xE9\xF3\xF6\xF5\xFA\xFC\xFB\xC9\xD6\xDB");
-        for (int i = 0; i < size; ++i) {
-            const int pick = int(m_random.bounded(0x7F - 0x20 + int(kExtra.size())));
-            m_image.set(at + i, pick < 0x5F ? std::uint8_t(0x20 + pick) : std::uint8_t(kExtra[pick - 0x5F]));
-        }
-    }
-
-    // Up to six digits (nibble 15 − d), then zero nibbles.
-    void code(int at)
-    {
-        const int digits = int(m_random.bounded(7));
-        for (int byte = 0; byte < 3; ++byte) {
-            int value = 0;
-            for (int half = 0; half < 2; ++half) {
-                const int position = byte * 2 + half;
-                const int nibble = position < digits ? 15 - int(m_random.bounded(10)) : 0;
-                value = value * 16 + nibble;
-            }
-            m_image.set(at + byte, std::uint8_t(value));
-        }
-    }
-
-    // ASCII digits or 0x00.
-    void digits(int at, int size)
-    {
-        for (int i = 0; i < size; ++i) {
-            const int pick = int(m_random.bounded(11));
-            m_image.set(at + i, pick == 10 ? 0x00 : std::uint8_t('0' + pick));
-        }
-    }
-
-    // 60 rows: bits 4..7 of the eighth byte are unused.
-    void eventMask(int at)
-    {
-        numbers(at, 7, 0, 255);
-        number(at + 7, 0, 15);
-    }
-
-    void buttonPair(int at)
-    {
-        for (int i = 0; i < 2; ++i)
-            m_image.set(at + i, std::uint8_t(m_random.bounded(9) * 16 + m_random.bounded(9)));
-    }
-
-private:
-    QRandomGenerator m_random;
-    ParameterImage m_image;
+    int first;
+    int records;
+    int stride;
+    Kind kind;
+    int size;
+    int min = 0;
+    int max = 255;
 };
+
+const Span kSpans[] = {
+    {0, 12, 15, Kind::Text, 10},          // user names
+    {10, 12, 15, Kind::Code, 3},          // user codes
+    {180, 1, 0, Kind::Code, 3},           // installer code
+    {183, 12, 20, Kind::Text, 10},        // zone names
+    {193, 12, 20, Kind::Number, 2, 0, 3}, // wiring, partition
+    {198, 12, 20, Kind::Number, 1, 0, 1}, // silent
+    {199, 12, 20, Kind::Number, 1, 0, 25}, // smart zone time
+    {200, 12, 20, Kind::Number, 1, 0, 1}, // follower
+    {201, 12, 20, Kind::Number, 1, 0, 25}, // cover time
+    {202, 12, 20, Kind::Number, 1, 0, 3}, // night setting
+    {423, 47, 26, Kind::Number, 3, 0, 15}, // Contact-ID digits
+    {426, 47, 26, Kind::Number, 1, 0, 1}, // routes: bits 9..15 unused
+    {428, 47, 26, Kind::Text, 20},        // SMS texts
+    {448, 47, 26, Kind::Number, 1, 0, 12}, // voice message
+    {1671, 7, 16, Kind::Digits, 16},      // telephone numbers
+    {1783, 1, 0, Kind::Number, 4, 0, 2},  // acknowledgement
+    {1787, 1, 0, Kind::Number, 4, 0, 15}, // account
+    {1791, 1, 0, Kind::Number, 1, 0, 3},  // arming mode
+    {1792, 2, 3, Kind::Number, 1, 0, 2},  // siren mode
+    {1794, 2, 3, Kind::Number, 1, 1, 25}, // siren time
+    {1798, 3, 18, Kind::EventMask, 8},    // relay switch-on events
+    {1806, 3, 18, Kind::EventMask, 8},    // relay switch-off events
+    {1852, 1, 0, Kind::Number, 1, 5, 25}, // alarm time
+    {1853, 1, 0, Kind::Number, 2, 0, 99}, // test report hour, minute
+    {1856, 1, 0, Kind::Number, 12, 0, 1}, // bypass
+    {1868, 1, 0, Kind::Number, 1, 0, 25}, // alarm count limit
+    {1870, 1, 0, Kind::Number, 1, 1, 25}, // night walk
+    {1871, 12, 2, Kind::ButtonPair, 2},   // remote-control buttons
+};
+
+// Printable ASCII and the Hungarian letters of the code page.
+const QByteArray kTextBytes = [] {
+    QByteArray bytes;
+    for (char c = 0x20; c < 0x7F; ++c)
+        bytes.append(c);
+    return bytes + QByteArray("\xC1\xC9\xCD\xD3\xD6\xD5\xDA\xDC\xDB\xE1\xE9\xED\xF3\xF6\xF5\xFA\xFC\xFB");
+}();
+
+// Whether `size` bytes from `at` (one number, for Number) show as they are.
+bool showsAsItIs(const ParameterImage& image, const Span& span, int at)
+{
+    switch (span.kind) {
+    case Kind::Text:
+        for (int i = 0; i < span.size; ++i)
+            if (!kTextBytes.contains(char(image.at(at + i))))
+                return false;
+        return true;
+    case Kind::Code: {
+        // Digits (nibbles 6..15) first, then nothing but "no digit" (0).
+        bool ended = false;
+        for (int i = 0; i < 6; ++i) {
+            const int nibble = i % 2 == 0 ? image.at(at + i / 2) >> 4 : image.at(at + i / 2) & 0x0F;
+            if (nibble == 0)
+                ended = true;
+            else if (ended || nibble < 6)
+                return false;
+        }
+        return true;
+    }
+    case Kind::Number:
+        return image.at(at) >= span.min && image.at(at) <= span.max;
+    case Kind::Digits:
+        for (int i = 0; i < span.size; ++i)
+            if (image.at(at + i) != 0 && (image.at(at + i) < '0' || image.at(at + i) > '9'))
+                return false;
+        return true;
+    case Kind::EventMask:
+        return image.at(at + 7) <= 0x0F;
+    case Kind::ButtonPair:
+        for (int i = 0; i < 2; ++i)
+            if (image.at(at + i) >> 4 > 8 || (image.at(at + i) & 0x0F) > 8)
+                return false;
+        return true;
+    }
+    return false;
+}
+
+// Calls `visit(at, size)` for each field of the span: each byte of a Number
+// span, each record of the others.
+template <typename Visit>
+void forEachField(const Span& span, Visit visit)
+{
+    for (int r = 0; r < span.records; ++r) {
+        const int record = span.first + r * span.stride;
+        if (span.kind == Kind::Number)
+            for (int i = 0; i < span.size; ++i)
+                visit(record + i, 1);
+        else
+            visit(record, span.size);
+    }
+}
+
+void fillInRange(ParameterImage& image, const Span& span, int at, QRandomGenerator& random)
+{
+    auto pick = [&](int min, int max) { return std::uint8_t(min + int(random.bounded(max - min + 1))); };
+    switch (span.kind) {
+    case Kind::Text:
+        for (int i = 0; i < span.size; ++i)
+            image.set(at + i, std::uint8_t(kTextBytes.at(int(random.bounded(int(kTextBytes.size()))))));
+        break;
+    case Kind::Code: {
+        const int digits = pick(0, 6);
+        for (int byte = 0; byte < 3; ++byte) {
+            const int high = byte * 2 < digits ? pick(6, 15) : 0;
+            const int low = byte * 2 + 1 < digits ? pick(6, 15) : 0;
+            image.set(at + byte, std::uint8_t(high * 16 + low));
+        }
+        break;
+    }
+    case Kind::Number:
+        image.set(at, pick(span.min, span.max));
+        break;
+    case Kind::Digits:
+        for (int i = 0; i < span.size; ++i) {
+            const int digit = pick(0, 10);
+            image.set(at + i, digit == 10 ? 0 : std::uint8_t('0' + digit));
+        }
+        break;
+    case Kind::EventMask:
+        image.set(at + 7, pick(0, 15));
+        break;
+    case Kind::ButtonPair:
+        for (int i = 0; i < 2; ++i)
+            image.set(at + i, std::uint8_t(pick(0, 8) * 16 + pick(0, 8)));
+        break;
+    }
+}
 
 } // namespace
 
 ParameterImage inRangeNoise(unsigned seed)
 {
-    InRangeFiller f(seed);
-    // Users 1..12: name, code; the rights word takes any value.
-    f.records(0, 12, 15, [&](int at) {
-        f.text(at, 10);
-        f.code(at + 10);
-    });
-    f.code(180);
-    // Zones 1..12.
-    f.records(183, 12, 20, [&](int at) {
-        f.text(at, 10);
-        f.numbers(at + 10, 2, 0, 3); // wiring, partition
-        f.number(at + 15, 0, 1);     // silent
-        f.number(at + 16, 0, 25);    // smart zone time
-        f.number(at + 17, 0, 1);     // follower
-        f.number(at + 18, 0, 25);    // cover time
-        f.number(at + 19, 0, 3);     // night setting
-    });
-    // Event rows 1..47: Contact-ID digits, routes (bits 0..8), SMS, voice.
-    f.records(423, 47, 26, [&](int at) {
-        f.numbers(at, 3, 0, 15);
-        f.number(at + 3, 0, 1);
-        f.text(at + 5, 20);
-        f.number(at + 25, 0, 12);
-    });
-    f.records(1671, 7, 16, [&](int at) { f.digits(at, 16); });
-    f.numbers(1783, 4, 0, 2); // acknowledgement
-    f.numbers(1787, 4, 0, 15); // account
-    f.number(1791, 0, 3);     // arming mode
-    f.records(1792, 2, 3, [&](int at) {
-        f.number(at, 0, 2);      // siren mode
-        f.number(at + 2, 1, 25); // siren time
-    });
-    f.records(1798, 3, 18, [&](int at) {
-        f.eventMask(at);
-        f.eventMask(at + 8);
-    });
-    f.number(1852, 5, 25);    // alarm time
-    f.numbers(1853, 2, 0, 99); // test report hour and minute
-    f.numbers(1856, 12, 0, 1); // bypass
-    f.number(1868, 0, 25);    // alarm count limit
-    f.number(1870, 1, 25);    // night walk
-    f.records(1871, 12, 2, [&](int at) { f.buttonPair(at); });
-    return f.image();
+    QRandomGenerator random(seed);
+    ParameterImage image;
+    for (auto& byte : image.bytes())
+        byte = std::uint8_t(random.bounded(256));
+    for (const Span& span : kSpans)
+        forEachField(span, [&](int at, int) { fillInRange(image, span, at, random); });
+    return image;
+}
+
+QList<int> outOfRangeOffsets(const ParameterImage& image)
+{
+    QList<int> offsets;
+    for (const Span& span : kSpans)
+        forEachField(span, [&](int at, int size) {
+            if (!showsAsItIs(image, span, at))
+                for (int i = 0; i < size; ++i)
+                    offsets << at + i;
+        });
+    return offsets;
 }

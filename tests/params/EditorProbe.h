@@ -3,6 +3,7 @@
 #include "params/ParameterImage.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 class QWidget;
@@ -37,8 +38,12 @@ void enterValue(const EditorControl& control, const QString& input);
 QByteArray imageBytes(const params::ParameterImage& image, int offset, int size);
 void putImageBytes(params::ParameterImage& image, int offset, const QByteArray& bytes);
 
-// Pseudo-random bytes, each within what its setting can show: names of
+// Pseudo-random bytes, each field within what its control can show: names of
 // printable characters, codes of digits, numbers and list indexes within
 // their ranges, flags 0 or 1. Offsets and ranges are those of the layout
 // description, written out here rather than taken from the program.
 params::ParameterImage inRangeNoise(unsigned seed);
+
+// The bytes of the fields of `image` that their controls cannot show as they
+// are (a night walk of 0, a name with a zero byte, ...).
+QList<int> outOfRangeOffsets(const params::ParameterImage& image);

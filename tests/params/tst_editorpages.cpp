@@ -8,7 +8,9 @@
 #include "params/editor/RotatedLabel.h"
 
 #include <QAccessible>
+#include <QAbstractSpinBox>
 #include <QLabel>
+#include <QSet>
 #include <QTabWidget>
 
 using params::ParameterImage;
@@ -315,6 +317,37 @@ private slots:
         const auto* found = r.editor.findChild<QLabel*>(label);
         QVERIFY(found);
         QCOMPARE(found->text(), caption);
+    }
+
+    // A screen reader finds every control of the two pages by a name of its
+    // own: 12 rows of 18 zone controls and the night walk, 12 rows of 18 user
+    // controls and the installer code.
+    void everyControlHasItsOwnName_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("controls");
+        QTest::newRow("zones") << 0 << 12 * 18 + 1;
+        QTest::newRow("users") << 1 << 12 * 18 + 1;
+    }
+
+    void everyControlHasItsOwnName()
+    {
+        QFETCH(int, page);
+        QFETCH(int, controls);
+        EditorRig r;
+        QWidget* sheet = r.editor.PageControl1->widget(page);
+        QStringList names;
+        for (QWidget* widget : sheet->findChildren<QWidget*>()) {
+            if (auto* column = qobject_cast<CheckColumn*>(widget)) {
+                for (int row = 0; row < column->count(); ++row)
+                    names << column->item(row)->data(Qt::AccessibleTextRole).toString();
+            } else if (widget->focusPolicy() != Qt::NoFocus && !qobject_cast<QAbstractSpinBox*>(widget->parentWidget())) {
+                names << widget->accessibleName();
+            }
+        }
+        QCOMPARE(names.size(), controls);
+        QVERIFY(!names.contains(QString()));
+        QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), controls);
     }
 
     // Every rotated title stands over the column it names, fully painted, and
