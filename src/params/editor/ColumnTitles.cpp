@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-QWidget* rotatedTitles(std::initializer_list<ColumnTitle> titles, int width, QWidget* parent)
+QWidget* rotatedTitles(const QList<ColumnTitle>& titles, int width, QWidget* parent)
 {
     auto* cell = new QWidget(parent);
     auto* layout = new QHBoxLayout(cell);
@@ -23,7 +23,7 @@ QWidget* rotatedTitles(std::initializer_list<ColumnTitle> titles, int width, QWi
     return cell;
 }
 
-QWidget* stackedTitles(std::initializer_list<ColumnTitle> lines, QWidget* parent)
+QWidget* stackedTitles(const QList<ColumnTitle>& lines, QWidget* parent)
 {
     auto* cell = new QWidget(parent);
     auto* layout = new QVBoxLayout(cell);

@@ -1,8 +1,7 @@
 #pragma once
 
+#include <QList>
 #include <QString>
-
-#include <initializer_list>
 
 class QWidget;
 
@@ -15,8 +14,8 @@ struct ColumnTitle
 
 // A header cell of rotated titles side by side, standing on the cell's bottom
 // edge; each `width` pixels wide, or as wide as its text is high when 0.
-QWidget* rotatedTitles(std::initializer_list<ColumnTitle> titles, int width, QWidget* parent);
+QWidget* rotatedTitles(const QList<ColumnTitle>& titles, int width, QWidget* parent);
 
 // A header cell of ordinary caption lines, one under the other, standing on
 // the cell's bottom edge.
-QWidget* stackedTitles(std::initializer_list<ColumnTitle> lines, QWidget* parent);
+QWidget* stackedTitles(const QList<ColumnTitle>& lines, QWidget* parent);

@@ -23,7 +23,7 @@ constexpr int kNightWalkWidth = 46;
 struct FlagTitle
 {
     const char* columnName;
-    const char* titleName;
+    const char* name;
     const char16_t* title;
 };
 constexpr std::array<FlagTitle, 3> kFlagTitles{{
@@ -32,12 +32,14 @@ constexpr std::array<FlagTitle, 3> kFlagTitles{{
     {"cbKoveto", "rlbKovetoZona", u"  Követő zóna"},
 }};
 
-template <std::size_t N>
-QWidget* itemTitles(const std::array<TitledItem, N>& items, QWidget* parent)
+// One narrow rotated title per radio button or check column.
+template <typename Items>
+QWidget* markTitles(const Items& items, QWidget* parent)
 {
-    static_assert(N == 4);
-    auto title = [&](std::size_t i) { return ColumnTitle{items[i].name, QString::fromUtf16(items[i].title)}; };
-    return rotatedTitles({title(0), title(1), title(2), title(3)}, editor::kMarkWidth, parent);
+    QList<ColumnTitle> titles;
+    for (const auto& item : items)
+        titles.append({item.name, QString::fromUtf16(item.title)});
+    return rotatedTitles(titles, editor::kMarkWidth, parent);
 }
 
 } // namespace
@@ -53,13 +55,9 @@ ZonesPage::ZonesPage(QWidget* parent)
     page->addLayout(grid);
 
     // Header: rotated titles above their columns.
-    grid->addWidget(rotatedTitles({{kFlagTitles[0].titleName, QString::fromUtf16(kFlagTitles[0].title)},
-                                   {kFlagTitles[1].titleName, QString::fromUtf16(kFlagTitles[1].title)},
-                                   {kFlagTitles[2].titleName, QString::fromUtf16(kFlagTitles[2].title)}},
-                                  editor::kMarkWidth, this),
-                    kHeaderRow, ZoneRow::FlagsColumn, Qt::AlignBottom);
-    grid->addWidget(itemTitles(kWiringItems, this), kHeaderRow, ZoneRow::WiringColumn, Qt::AlignBottom);
-    grid->addWidget(itemTitles(kPartitionItems, this), kHeaderRow, ZoneRow::PartitionColumn, Qt::AlignBottom);
+    grid->addWidget(markTitles(kFlagTitles, this), kHeaderRow, ZoneRow::FlagsColumn, Qt::AlignBottom);
+    grid->addWidget(markTitles(kWiringItems, this), kHeaderRow, ZoneRow::WiringColumn, Qt::AlignBottom);
+    grid->addWidget(markTitles(kPartitionItems, this), kHeaderRow, ZoneRow::PartitionColumn, Qt::AlignBottom);
     for (std::size_t i = 0; i < kZoneNumberColumns.size(); ++i) {
         const ZoneNumberColumn& column = kZoneNumberColumns[i];
         grid->addWidget(rotatedTitles({{column.titleName, QString::fromUtf16(column.title)},
