@@ -8,10 +8,8 @@
 #include "params/editor/UsersPage.h"
 #include "params/editor/ZonesPage.h"
 
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QScreen>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -20,6 +18,9 @@ TFormParSetting::TFormParSetting(params::ParameterImage& image, QWidget* parent)
     , m_image(image)
 {
     setWindowTitle(QStringLiteral("GSM-Sentrova   -   Paraméterek beállítása"));
+    QFont small = font();
+    small.setPointSize(kFontPointSize);
+    setFont(small);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
 
@@ -51,9 +52,9 @@ TFormParSetting::TFormParSetting(params::ParameterImage& image, QWidget* parent)
     connect(btSettingOK, &QPushButton::clicked, this, &TFormParSetting::btSettingOKClick);
     connect(btSettingCancel, &QPushButton::clicked, this, &TFormParSetting::btSettingCancelClick);
 
+    // Never moved by the program, the dialog is centred on the screen each
+    // time it is shown.
     resize(kClientWidth, kClientHeight);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
     FormCreate();
 }
 

@@ -25,6 +25,8 @@ class TFormParSetting : public QDialog
 public:
     static constexpr int kClientWidth = 780;
     static constexpr int kClientHeight = 463;
+    // The pages hold many controls in small rows.
+    static constexpr int kFontPointSize = 8;
 
     explicit TFormParSetting(params::ParameterImage& image, QWidget* parent = nullptr);
 

@@ -1,8 +1,45 @@
 #include "params/editor/ArmingModeBox.h"
 
+#include "params/FieldConversions.h"
+#include "params/TFormOnOffMode.h"
+#include "params/editor/NumberBox.h"
+#include "params/editor/RadioGroup.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+constexpr int kNumberWidth = 30;
+}
+
 ArmingModeBox::ArmingModeBox(QWidget* parent)
     : QWidget(parent)
 {
+    const QString caption = QStringLiteral("Élesítés és kikapcsolás módja az A és B bemeneteken :");
+    lbTOnOffAB = new QLabel(caption, this);
+    lbTOnOffAB->setObjectName(QStringLiteral("lbTOnOffAB"));
+    edOnOffMode = new NumberBox(params::fieldRef(params::Field::ArmingMode).range, this);
+    edOnOffMode->setObjectName(QStringLiteral("edOnOffMode"));
+    edOnOffMode->setAccessibleName(caption.chopped(2));
+    edOnOffMode->setButtonSymbols(QAbstractSpinBox::NoButtons);
+    edOnOffMode->setFixedWidth(kNumberWidth);
+    edOnOffMode->setEnabled(false);
+    btOnOffMode = new QPushButton(QStringLiteral("Módosítás"), this);
+    btOnOffMode->setObjectName(QStringLiteral("btOnOffMode"));
+    btOnOffMode->setAutoDefault(false);
+    connect(btOnOffMode, &QPushButton::clicked, this, &ArmingModeBox::btOnOffModeClick);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(lbTOnOffAB);
+    layout->addStretch(1);
+    // The button takes the up-down's place, right against the number.
+    auto* number = new QHBoxLayout;
+    number->setSpacing(0);
+    number->addWidget(edOnOffMode);
+    number->addWidget(btOnOffMode);
+    layout->addLayout(number);
 }
 
 void ArmingModeBox::setDialog(TFormOnOffMode& dialog)
@@ -10,12 +47,21 @@ void ArmingModeBox::setDialog(TFormOnOffMode& dialog)
     m_dialog = &dialog;
 }
 
+void ArmingModeBox::btOnOffModeClick()
+{
+    if (!m_dialog)
+        return;
+    m_dialog->rgOnOffMode->setItemIndex(edOnOffMode->value());
+    if (m_dialog->exec() == QDialog::Accepted && m_dialog->rgOnOffMode->itemIndex() >= 0)
+        edOnOffMode->setValue(m_dialog->rgOnOffMode->itemIndex());
+}
+
 void ArmingModeBox::load(const params::ParameterImage& image)
 {
-    Q_UNUSED(image);
+    edOnOffMode->setValue(params::ReadByteField(image, params::fieldRef(params::Field::ArmingMode)));
 }
 
 void ArmingModeBox::store(params::ParameterImage& image) const
 {
-    Q_UNUSED(image);
+    params::WriteByteField(image, params::fieldRef(params::Field::ArmingMode), edOnOffMode->value());
 }

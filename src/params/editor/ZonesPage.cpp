@@ -1,16 +1,150 @@
 #include "params/editor/ZonesPage.h"
 
+#include "params/FieldConversions.h"
+#include "params/editor/AccessibleName.h"
+#include "params/editor/CheckColumn.h"
+#include "params/editor/ColumnTitles.h"
+#include "params/editor/NumberBox.h"
+#include "params/editor/TableMetrics.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+using params::Field;
+
+namespace {
+
+constexpr int kHeaderRow = 0;
+constexpr int kFirstZoneRow = 1;
+constexpr int kNightWalkWidth = 46;
+
+struct FlagTitle
+{
+    const char* columnName;
+    const char* name;
+    const char16_t* title;
+};
+constexpr std::array<FlagTitle, 3> kFlagTitles{{
+    {"cbBypass", "rlbBypass", u"Bypass"},
+    {"cbZonaCsendes", "rlbSilentZone", u"Csendes zóna"},
+    {"cbKoveto", "rlbKovetoZona", u"  Követő zóna"},
+}};
+
+// One narrow rotated title per radio button or check column.
+template <typename Items>
+QWidget* markTitles(const Items& items, QWidget* parent)
+{
+    QList<ColumnTitle> titles;
+    for (const auto& item : items)
+        titles.append({item.name, QString::fromUtf16(item.title)});
+    return rotatedTitles(titles, editor::kMarkWidth, parent);
+}
+
+} // namespace
+
 ZonesPage::ZonesPage(QWidget* parent)
     : EditorPage(parent)
 {
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(4, 4, 4, 4);
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(0);
+    page->addLayout(grid);
+
+    // Header: rotated titles above their columns.
+    grid->addWidget(markTitles(kFlagTitles, this), kHeaderRow, ZoneRow::FlagsColumn, Qt::AlignBottom);
+    grid->addWidget(markTitles(kWiringItems, this), kHeaderRow, ZoneRow::WiringColumn, Qt::AlignBottom);
+    grid->addWidget(markTitles(kPartitionItems, this), kHeaderRow, ZoneRow::PartitionColumn, Qt::AlignBottom);
+    for (std::size_t i = 0; i < kZoneNumberColumns.size(); ++i) {
+        const ZoneNumberColumn& column = kZoneNumberColumns[i];
+        grid->addWidget(rotatedTitles({{column.titleName, QString::fromUtf16(column.title)},
+                                       {column.unitName, QString::fromUtf16(column.unit)}},
+                                      0, this),
+                        kHeaderRow, ZoneRow::FirstNumberColumn + int(i), Qt::AlignBottom);
+    }
+    grid->addWidget(stackedTitles({{"lbNightSetting1", QString::fromUtf16(kNightSettingTitle[0])},
+                                   {"lbNightSetting2", QString::fromUtf16(kNightSettingTitle[1])}},
+                                  this),
+                    kHeaderRow, ZoneRow::NightColumn, Qt::AlignBottom);
+    grid->addWidget(rotatedTitles({{"rlbZoneName", QString::fromUtf16(kZoneNameTitle)},
+                                   {"rlbMax10Char", QString::fromUtf16(kZoneNameLimit)}},
+                                  0, this),
+                    kHeaderRow, ZoneRow::NameColumn, Qt::AlignBottom);
+
+    rows.reserve(params::kZones);
+    for (int zone = 1; zone <= params::kZones; ++zone)
+        rows.emplace_back(zone, *grid, kFirstZoneRow + zone - 1, this);
+
+    // The flag columns, side by side, their items level with the rows.
+    auto* flags = new QWidget(this);
+    auto* flagsLayout = new QHBoxLayout(flags);
+    flagsLayout->setContentsMargins(0, 0, 0, 0);
+    flagsLayout->setSpacing(0);
+    std::array<CheckColumn**, 3> columns{&cbBypass, &cbZonaCsendes, &cbKoveto};
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        auto* column = new CheckColumn(params::kZones, editor::kRowHeight, flags);
+        const QString title = QString::fromUtf16(kFlagTitles[i].title);
+        column->setObjectName(QString::fromLatin1(kFlagTitles[i].columnName));
+        column->setAccessibleName(title.trimmed());
+        column->setFixedWidth(editor::kMarkWidth);
+        for (int zone = 1; zone <= params::kZones; ++zone)
+            column->setItemAccessibleName(zone - 1, cellAccessibleName(ZoneRow::caption(zone), title));
+        flagsLayout->addWidget(column);
+        *columns[i] = column;
+    }
+    grid->addWidget(flags, kFirstZoneRow, ZoneRow::FlagsColumn, params::kZones, 1, Qt::AlignTop);
+    grid->setColumnStretch(ZoneRow::NameColumn + 1, 1);
+
+    // The night walk, one time for the whole module, under the name column.
+    auto* nightWalk = new QHBoxLayout;
+    nightWalk->setSpacing(4);
+    nightWalk->addStretch(1);
+    for (const ColumnTitle& caption : {ColumnTitle{"lbNightWalk1", QStringLiteral("Éjszakai")},
+                                       ColumnTitle{"lbNightWalk2", QStringLiteral("séta időtartam")},
+                                       ColumnTitle{"lbNightWalk3", QStringLiteral("(0-25 perc)")}}) {
+        auto* label = new QLabel(caption.text, this);
+        label->setObjectName(QString::fromLatin1(caption.name));
+        nightWalk->addWidget(label);
+    }
+    edNightDelay = new NumberBox(params::fieldRef(Field::NightWalk).range, this);
+    edNightDelay->setObjectName(QStringLiteral("edNightDelay"));
+    edNightDelay->setAccessibleName(QStringLiteral("Éjszakai séta időtartam"));
+    edNightDelay->setFixedSize(kNightWalkWidth, editor::kRowHeight);
+    nightWalk->addWidget(edNightDelay);
+    page->addSpacing(6);
+    page->addLayout(nightWalk);
+    page->addStretch(1);
+}
+
+std::array<ZonesPage::FlagColumn, 3> ZonesPage::flagColumns() const
+{
+    return {{{Field::ZoneBypass, cbBypass}, {Field::ZoneSilent, cbZonaCsendes}, {Field::ZoneFollower, cbKoveto}}};
 }
 
 void ZonesPage::load(const params::ParameterImage& image)
 {
-    Q_UNUSED(image);
+    for (ZoneRow& row : rows)
+        row.load(image);
+    for (const FlagColumn& flag : flagColumns()) {
+        const params::ZoneFlags marked = params::ReadZoneFlags(image, flag.field);
+        for (int i = 0; i < params::kZones; ++i)
+            flag.column->setChecked(i, marked[std::size_t(i)]);
+    }
+    edNightDelay->setValue(params::ReadByteField(image, params::fieldRef(Field::NightWalk)));
 }
 
 void ZonesPage::store(params::ParameterImage& image) const
 {
-    Q_UNUSED(image);
+    for (const ZoneRow& row : rows)
+        row.store(image);
+    for (const FlagColumn& flag : flagColumns()) {
+        params::ZoneFlags marked{};
+        for (int i = 0; i < params::kZones; ++i)
+            marked[std::size_t(i)] = flag.column->isChecked(i);
+        params::WriteZoneFlags(image, flag.field, marked);
+    }
+    params::WriteByteField(image, params::fieldRef(Field::NightWalk), edNightDelay->value());
 }

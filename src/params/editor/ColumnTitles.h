@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class QWidget;
+
+// A title of a table column: the control's name and its text.
+struct ColumnTitle
+{
+    const char* name;
+    QString text;
+};
+
+// A header cell of rotated titles side by side, standing on the cell's bottom
+// edge; each `width` pixels wide, or as wide as its text is high when 0.
+QWidget* rotatedTitles(const QList<ColumnTitle>& titles, int width, QWidget* parent);
+
+// A header cell of ordinary caption lines, one under the other, standing on
+// the cell's bottom edge.
+QWidget* stackedTitles(const QList<ColumnTitle>& lines, QWidget* parent);

@@ -1,0 +1,65 @@
+#include "params/editor/UserRow.h"
+
+#include "params/FieldConversions.h"
+#include "params/editor/AccessibleName.h"
+#include "params/editor/CodeBox.h"
+#include "params/editor/TableMetrics.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+using params::Field;
+using params::fieldRef;
+
+namespace {
+
+constexpr int kNameWidth = 96;
+constexpr int kCodeWidth = 64;
+
+QString numbered(const char* name, int user)
+{
+    return QString::fromLatin1(name) + QString::number(user);
+}
+
+} // namespace
+
+QString UserRow::caption(int user)
+{
+    return (user < 10 ? QStringLiteral("  ") : QString()) + QString::number(user) + QStringLiteral(".Felhasználó ");
+}
+
+UserRow::UserRow(int user, QGridLayout& grid, int gridRow, QWidget* parent)
+    : m_user(user)
+{
+    const QString row = caption(user);
+    lbUser = new QLabel(row, parent);
+    lbUser->setObjectName(numbered("lbUser", user));
+    lbUser->setFixedHeight(editor::kRowHeight);
+    grid.addWidget(lbUser, gridRow, CaptionColumn);
+
+    edUserName = new QLineEdit(parent);
+    edUserName->setObjectName(numbered("edUserName", user));
+    edUserName->setMaxLength(params::kNameLength);
+    edUserName->setAccessibleName(cellAccessibleName(row, QString::fromUtf16(kUserNameTitle)));
+    edUserName->setFixedSize(kNameWidth, editor::kRowHeight);
+    grid.addWidget(edUserName, gridRow, NameColumn, Qt::AlignLeft);
+
+    edUserCode = new CodeBox(parent);
+    edUserCode->setObjectName(numbered("edUserCode", user));
+    edUserCode->setAccessibleName(cellAccessibleName(row, QString::fromUtf16(kUserCodeTitle)));
+    edUserCode->setFixedSize(kCodeWidth, editor::kRowHeight);
+    grid.addWidget(edUserCode, gridRow, CodeColumn, Qt::AlignLeft);
+}
+
+void UserRow::load(const params::ParameterImage& image)
+{
+    edUserName->setText(params::ReadText(image, fieldRef(Field::UserName, m_user)));
+    edUserCode->showCode(params::ReadCode(image, fieldRef(Field::UserCode, m_user)));
+}
+
+void UserRow::store(params::ParameterImage& image) const
+{
+    params::WriteText(image, fieldRef(Field::UserName, m_user), edUserName->text());
+    params::WriteCode(image, fieldRef(Field::UserCode, m_user), edUserCode->text());
+}

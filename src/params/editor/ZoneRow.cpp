@@ -1,0 +1,109 @@
+#include "params/editor/ZoneRow.h"
+
+#include "params/FieldConversions.h"
+#include "params/editor/AccessibleName.h"
+#include "params/editor/NumberBox.h"
+#include "params/editor/RadioGroup.h"
+#include "params/editor/TableMetrics.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+using params::Field;
+using params::fieldRef;
+
+namespace {
+
+constexpr int kNumberWidth = 46;
+constexpr int kNightWidth = 104;
+constexpr int kNameWidth = 84;
+
+template <std::size_t N>
+RadioGroup* markRow(const std::array<TitledItem, N>& items, const QString& row, QWidget* parent)
+{
+    auto* group = new RadioGroup(QString(), QStringList(int(N), QString()), int(N), parent);
+    for (int index = 0; index < group->count(); ++index) {
+        QRadioButton* button = group->button(index);
+        button->setFixedSize(editor::kMarkWidth, editor::kRowHeight);
+        button->setAccessibleName(cellAccessibleName(row, QString::fromUtf16(items[std::size_t(index)].title)));
+    }
+    return group;
+}
+
+QString numbered(const char* name, int zone)
+{
+    return QString::fromLatin1(name) + QString::number(zone);
+}
+
+} // namespace
+
+QString ZoneRow::caption(int zone)
+{
+    return (zone < 10 ? QStringLiteral("  ") : QString()) + QString::number(zone) + QStringLiteral(". Zóna");
+}
+
+ZoneRow::ZoneRow(int zone, QGridLayout& grid, int gridRow, QWidget* parent)
+    : m_zone(zone)
+{
+    const QString row = caption(zone);
+    lbZone = new QLabel(row, parent);
+    lbZone->setObjectName(numbered("lbZone", zone));
+    lbZone->setFixedHeight(editor::kRowHeight);
+    grid.addWidget(lbZone, gridRow, CaptionColumn);
+
+    rgZonaBek = markRow(kWiringItems, row, parent);
+    rgZonaBek->setObjectName(numbered("rgZonaBek", zone));
+    grid.addWidget(rgZonaBek, gridRow, WiringColumn, Qt::AlignLeft);
+    rgZonaPart = markRow(kPartitionItems, row, parent);
+    rgZonaPart->setObjectName(numbered("rgZonaPart", zone));
+    grid.addWidget(rgZonaPart, gridRow, PartitionColumn, Qt::AlignLeft);
+
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        const ZoneNumberColumn& column = kZoneNumberColumns[i];
+        auto* box = new NumberBox(fieldRef(column.field, zone).range, parent);
+        box->setObjectName(numbered(column.boxName, zone));
+        box->setAccessibleName(cellAccessibleName(row, QString::fromUtf16(column.title)));
+        box->setFixedSize(kNumberWidth, editor::kRowHeight);
+        grid.addWidget(box, gridRow, FirstNumberColumn + int(i), Qt::AlignLeft);
+        numbers[i] = box;
+    }
+
+    cbNightSet = new QComboBox(parent);
+    cbNightSet->setObjectName(numbered("cbNightSet", zone));
+    for (const char16_t* item : kNightSettings)
+        cbNightSet->addItem(QString::fromUtf16(item));
+    cbNightSet->setAccessibleName(cellAccessibleName(
+        row, QString::fromUtf16(kNightSettingTitle[0]) + u' ' + QString::fromUtf16(kNightSettingTitle[1])));
+    cbNightSet->setFixedSize(kNightWidth, editor::kRowHeight);
+    grid.addWidget(cbNightSet, gridRow, NightColumn, Qt::AlignLeft);
+
+    edZonaNeve = new QLineEdit(parent);
+    edZonaNeve->setObjectName(numbered("edZonaNeve", zone));
+    edZonaNeve->setMaxLength(params::kNameLength);
+    edZonaNeve->setAccessibleName(cellAccessibleName(row, QString::fromUtf16(kZoneNameTitle)));
+    edZonaNeve->setFixedSize(kNameWidth, editor::kRowHeight);
+    grid.addWidget(edZonaNeve, gridRow, NameColumn, Qt::AlignLeft);
+}
+
+void ZoneRow::load(const params::ParameterImage& image)
+{
+    edZonaNeve->setText(params::ReadText(image, fieldRef(Field::ZoneName, m_zone)));
+    rgZonaBek->setItemIndex(params::ReadByteField(image, fieldRef(Field::ZoneWiring, m_zone)));
+    rgZonaPart->setItemIndex(params::ReadByteField(image, fieldRef(Field::ZonePartition, m_zone)));
+    for (std::size_t i = 0; i < numbers.size(); ++i)
+        numbers[i]->setValue(params::ReadByteField(image, fieldRef(kZoneNumberColumns[i].field, m_zone)));
+    cbNightSet->setCurrentIndex(params::ReadByteField(image, fieldRef(Field::ZoneNightSetting, m_zone)));
+}
+
+void ZoneRow::store(params::ParameterImage& image) const
+{
+    params::WriteText(image, fieldRef(Field::ZoneName, m_zone), edZonaNeve->text());
+    params::WriteByteField(image, fieldRef(Field::ZoneWiring, m_zone), rgZonaBek->itemIndex());
+    params::WriteByteField(image, fieldRef(Field::ZonePartition, m_zone), rgZonaPart->itemIndex());
+    for (std::size_t i = 0; i < numbers.size(); ++i)
+        params::WriteByteField(image, fieldRef(kZoneNumberColumns[i].field, m_zone), numbers[i]->value());
+    params::WriteByteField(image, fieldRef(Field::ZoneNightSetting, m_zone), cbNightSet->currentIndex());
+}
