@@ -301,8 +301,11 @@ class Visit:
         opened = wait_for(lambda: tour.program.window(self.title), WINDOW_TIMEOUT_S,
                           f"'{self.title}' opening")
         tour.run(opened, self.steps)
-        press(tour.control(opened, self.closer))
-        wait_for(lambda: not showing(opened), WINDOW_TIMEOUT_S, f"'{self.title}' closing")
+        try:
+            press(tour.control(opened, self.closer))
+            wait_for(lambda: not showing(opened), WINDOW_TIMEOUT_S, f"'{self.title}' closing")
+        except Missing as missing:
+            note(f"left '{self.title}' open: {missing}")
 
 
 def tour_steps(with_firmware):
@@ -380,7 +383,7 @@ def main():
         except subprocess.TimeoutExpired:
             note("the program did not end on 'Kilépés'")
         print(f"{len(tour.pictures)} pictures in {args.out}" +
-              (f"; skipped {len(tour.skipped)} steps" if tour.skipped else ""))
+              (f"; skipped {len(tour.skipped)} step(s)" if tour.skipped else ""))
         return 0
     except Fatal as fatal:
         note(str(fatal))
