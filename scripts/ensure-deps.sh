@@ -9,16 +9,4 @@ packages=(
   fonts-dejavu-core               # a font for the windows on a bare system
   qt6-translations-l10n           # Hungarian texts of Qt's own dialog buttons
 )
-
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-echo "Installing ${missing[*]} from Debian packages: needed to build and test the program."
-sudo=()
-[ "$(id -u)" -ne 0 ] && sudo=(sudo)
-export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+"$(dirname "$0")/install-missing.sh" "needed to build and test the program" "${packages[@]}"
