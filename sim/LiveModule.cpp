@@ -2,7 +2,6 @@
 
 #include "EventHistory.h"
 
-
 #include <algorithm>
 #include <utility>
 
