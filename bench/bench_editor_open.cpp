@@ -29,7 +29,8 @@ double milliseconds(const QElapsedTimer& timer)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    params::ParameterImage image = demoParameterMemory();
+    params::ParameterImage image;
+    image.bytes() = demoParameterMemory();
 
     QElapsedTimer timer;
     timer.start();

@@ -1,6 +1,6 @@
 #include "AlarmInput.h"
 
-#include "monitor/InputState.h"
+#include "ParameterMemory.h"
 
 #include <algorithm>
 
@@ -31,9 +31,9 @@ constexpr int kLowBatteryA = 0x40;
 int wiredLoop(int wiring, InputCondition condition)
 {
     switch (wiring) {
-    case monitor::wire::kActiveOnOpen:
+    case layout::wiring::kActiveOnOpen:
         return condition == InputCondition::Rest ? loop::kOneK : loop::kOpen;
-    case monitor::wire::kDoubleEndOfLine:
+    case layout::wiring::kDoubleEndOfLine:
         switch (condition) {
         case InputCondition::Rest: return loop::kOneK;
         case InputCondition::Alarm: return loop::kTwoK;
@@ -62,5 +62,5 @@ int radioLoop(const AlarmInput& input)
 
 int loopValue(int wiring, const AlarmInput& input)
 {
-    return wiring == monitor::wire::kRadio ? radioLoop(input) : wiredLoop(wiring, input.condition);
+    return wiring == layout::wiring::kRadio ? radioLoop(input) : wiredLoop(wiring, input.condition);
 }

@@ -5,8 +5,8 @@
 #include "OutputQueue.h"
 #include "StatusLines.h"
 
-#include "link/Commands.h"
-#include "link/Cp1250.h"
+#include "CodePage.h"
+#include "Wire.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
@@ -19,7 +19,7 @@ namespace {
 
 bool isInstallerCode(const QString& text)
 {
-    static const QRegularExpression kDigits(QStringLiteral("^[0-9]{0,%1}$").arg(kCodeLength));
+    static const QRegularExpression kDigits(QStringLiteral("^[0-9]{0,%1}$").arg(simwire::kCodeLength));
     return kDigits.match(text).hasMatch();
 }
 
@@ -55,7 +55,7 @@ CommandLine parseCommandLine(const QStringList& arguments)
                                   QStringLiteral("Makes PATH a symbolic link to the device."), QStringLiteral("PATH"));
     const QCommandLineOption code(QStringLiteral("code"),
                                   QStringLiteral("Installer code, up to %1 digits (default %2).")
-                                      .arg(kCodeLength)
+                                      .arg(simwire::kCodeLength)
                                       .arg(QString::fromUtf16(demo::kInstallerCode)),
                                   QStringLiteral("DIGITS"));
     const QCommandLineOption baud(QStringLiteral("baud"),
@@ -149,7 +149,7 @@ CommandLine parseCommandLine(const QStringList& arguments)
     if (parser.isSet(code)) {
         const QString digits = parser.value(code);
         if (!isInstallerCode(digits)) {
-            result.error = QStringLiteral("The installer code must be at most %1 digits: ").arg(kCodeLength) + digits;
+            result.error = QStringLiteral("The installer code must be at most %1 digits: ").arg(simwire::kCodeLength) + digits;
             return result;
         }
         settings.installerCode = digits;
@@ -210,9 +210,9 @@ CommandLine parseCommandLine(const QStringList& arguments)
     result.loadPath = parser.value(load);
     result.saveOnExitPath = parser.value(saveOnExit);
     if (parser.isSet(programVersion))
-        settings.versions.program = toCp1250(parser.value(programVersion));
+        settings.versions.program = codepage::encode(parser.value(programVersion));
     if (parser.isSet(dataVersion))
-        settings.versions.data = toCp1250(parser.value(dataVersion));
+        settings.versions.data = codepage::encode(parser.value(dataVersion));
 
     ModemSettings& modemSettings = settings.modem;
     modemSettings.silent = parser.isSet(modemSilent);

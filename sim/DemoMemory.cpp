@@ -1,6 +1,5 @@
 #include "DemoMemory.h"
 
-#include "params/FieldConversions.h"
 
 #include <algorithm>
 #include <array>
@@ -96,7 +95,7 @@ template <typename Record, std::size_t N>
 constexpr bool namesFit(const std::array<Record, N>& records)
 {
     return std::all_of(records.begin(), records.end(),
-                       [](const Record& r) { return r.name.size() <= std::size_t(params::kNameLength); });
+                       [](const Record& r) { return r.name.size() <= std::size_t(layout::kNameLength); });
 }
 static_assert(namesFit(kUsers) && namesFit(kZones));
 
@@ -105,47 +104,42 @@ QString text(std::u16string_view chars)
     return QString::fromUtf16(chars.data(), qsizetype(chars.size()));
 }
 
-params::UserRights rightsFlags(std::uint16_t bits)
+void placeUser(ParameterMemory& mem, int n, const DemoUser& user)
 {
-    params::UserRights rights{};
-    for (std::size_t k = 0; k < rights.size(); ++k)
-        rights[k] = (bits >> k & 1u) != 0;
-    return rights;
+    const int at = layout::user(n);
+    storeText(mem, at + layout::kUserName, layout::kNameLength, text(user.name));
+    const auto code = encodeCode(text(user.code));
+    std::copy(code.begin(), code.end(), mem.begin() + at + layout::kUserCode);
+    // The rights word: its first byte holds rights 16..9, the second 8..1.
+    mem[std::size_t(at + layout::kUserRights)] = std::uint8_t(user.rights >> 8);
+    mem[std::size_t(at + layout::kUserRights + 1)] = std::uint8_t(user.rights);
 }
 
-void placeUser(params::ParameterImage& mem, int n, const DemoUser& user)
+void placeZone(ParameterMemory& mem, int n, const DemoZone& zone)
 {
-    using params::Field;
-    params::WriteText(mem, params::fieldRef(Field::UserName, n), user.name);
-    params::WriteCode(mem, params::fieldRef(Field::UserCode, n), text(user.code));
-    params::WriteUserRights(mem, params::fieldRef(Field::UserRights, n), rightsFlags(user.rights));
-}
-
-void placeZone(params::ParameterImage& mem, int n, const DemoZone& zone)
-{
-    using params::Field;
-    params::WriteText(mem, params::fieldRef(Field::ZoneName, n), zone.name);
-    const std::array<std::pair<Field, std::uint8_t>, 8> bytes = {{
-        {Field::ZoneWiring, zone.wiring},
-        {Field::ZonePartition, zone.partition},
-        {Field::ZoneSensitivity, zone.sensitivity},
-        {Field::ZoneEntryDelay, zone.entryDelay},
-        {Field::ZoneExitDelay, zone.exitDelay},
-        {Field::ZoneSmartTime, zone.smartTime},
-        {Field::ZoneCoverTime, zone.coverTime},
-        {Field::ZoneNightSetting, zone.night},
+    const int at = layout::zone(n);
+    storeText(mem, at + layout::kZoneName, layout::kNameLength, text(zone.name));
+    const std::array<std::pair<int, std::uint8_t>, 10> bytes = {{
+        {layout::kZoneWiring, zone.wiring},
+        {layout::kZonePartition, zone.partition},
+        {layout::kZoneSensitivity, zone.sensitivity},
+        {layout::kZoneEntryDelay, zone.entryDelay},
+        {layout::kZoneExitDelay, zone.exitDelay},
+        {layout::kZoneSilent, zone.silent},
+        {layout::kZoneSmartTime, zone.smartTime},
+        {layout::kZoneFollower, zone.follower},
+        {layout::kZoneCoverTime, zone.coverTime},
+        {layout::kZoneNight, zone.night},
     }};
-    for (const auto& [field, value] : bytes)
-        params::WriteByteField(mem, params::fieldRef(field, n), value);
-    params::WriteFlag(mem, params::fieldRef(Field::ZoneSilent, n), zone.silent != 0);
-    params::WriteFlag(mem, params::fieldRef(Field::ZoneFollower, n), zone.follower != 0);
+    for (const auto& [offset, value] : bytes)
+        mem[std::size_t(at + offset)] = value;
 }
 
 } // namespace
 
-params::ParameterImage demoParameterMemory()
+ParameterMemory demoParameterMemory()
 {
-    params::ParameterImage mem;
+    ParameterMemory mem{};
     for (std::size_t n = 0; n < kUsers.size(); ++n)
         placeUser(mem, int(n) + 1, kUsers[n]);
     storeInstallerCode(mem, text(demo::kInstallerCode));

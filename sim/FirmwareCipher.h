@@ -1,6 +1,6 @@
 #pragma once
 
-#include "maint/FirmwareKeyTable.h"
+#include "FirmwareKeyTable.h"
 
 #include <cstdint>
 #include <span>

@@ -1,24 +1,17 @@
 #include "HayesModem.h"
 
-#include "link/SerialLink.h"
-#include "link/WireWords.h"
-
-namespace {
-
 namespace command {
-constexpr QByteArrayView kAttention = wire::kAttention;
-constexpr QByteArrayView kHangUp = wire::kHangUp;
-constexpr QByteArrayView kHangUpZero = "ATH0";
-constexpr QByteArrayView kDial = wire::kDial;
+using simwire::kAttention;
+using simwire::kDial;
+using simwire::kHangUp;
+using simwire::kHangUpZero;
 } // namespace command
 
 namespace result {
-constexpr QByteArrayView kOk = wire::kOk;
-constexpr QByteArrayView kError = "ERROR";
-constexpr QByteArrayView kConnect = "CONNECT 9600";
+using simwire::kConnect;
+using simwire::kError;
+using simwire::kOk;
 } // namespace result
-
-} // namespace
 
 HayesModem::HayesModem(const ModemSettings& settings, QObject* parent)
     : QObject(parent)
@@ -77,7 +70,7 @@ void HayesModem::handleCommand(const QByteArray& line)
 void HayesModem::connected()
 {
     // Whatever stood unfinished in the command line belongs to no command.
-    m_commandLine = LineAssembler([this](const QByteArray& line) { handleCommand(line); });
+    m_commandLine.reset();
     m_mode = Mode::Data;
     reply(result::kConnect);
 }
@@ -93,5 +86,5 @@ void HayesModem::escaped()
 
 void HayesModem::reply(QByteArrayView text)
 {
-    emit toProgram(text.toByteArray() + SerialLink::kCR);
+    emit toProgram(text.toByteArray() + simwire::kCR);
 }

@@ -3,8 +3,8 @@
 #include "EscapeDetector.h"
 #include "ModemSettings.h"
 
-#include "link/LineAssembler.h"
-#include "link/WireWords.h"
+#include "LineSplitter.h"
+#include "Wire.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -24,7 +24,7 @@ class HayesModem : public QObject
 public:
     enum class Mode { Command, Dialling, Data };
 
-    static constexpr QByteArrayView kEscapeLine = wire::kEscape;
+    static constexpr QByteArrayView kEscapeLine = simwire::kEscape;
 
     explicit HayesModem(const ModemSettings& settings, QObject* parent = nullptr);
 
@@ -54,7 +54,7 @@ private:
 
     ModemSettings m_settings;
     Mode m_mode = Mode::Command;
-    LineAssembler m_commandLine;
+    LineSplitter m_commandLine;
     EscapeDetector m_escape;
     QTimer m_connectDelay;
 };

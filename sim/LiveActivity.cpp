@@ -86,11 +86,11 @@ void LiveActivity::deliverReports()
     // The oldest report still pending goes out.
     EventMemory& events = m_module.events();
     for (int age = EventMemory::kRecords - 1; age >= 0; --age) {
-        monitor::EventRecord& record =
+        LoggedEvent& record =
             events.record((events.newestIndex() - age + EventMemory::kRecords) % EventMemory::kRecords);
         if (record.pending() && !record.stopped()) {
-            record.bytes[6] = 0;
-            record.bytes[7] &= std::uint8_t(~recordflag::kCentralStation);
+            record.bytes[LoggedEvent::kTargetsAt] = 0;
+            record.bytes[LoggedEvent::kFlagsAt] &= std::uint8_t(~recordflag::kCentralStation);
             return;
         }
     }

@@ -2,8 +2,6 @@
 
 #include "EventHistory.h"
 
-#include "params/FieldConversions.h"
-
 #include <algorithm>
 #include <utility>
 
@@ -17,12 +15,6 @@ constexpr int kLowSignalBelow = 10;
 constexpr int kGsmSignalMax = 31;
 constexpr int kLowBatteryBelow = 115;
 constexpr int kChargerTenths = 138;
-
-// The zone's partition byte.
-constexpr int kPartitionBoth = 0;
-constexpr int kPartitionFirst = 1;
-constexpr int kPartitionSecond = 2;
-constexpr int kPartitionAlways = 3;
 
 namespace text {
 const QString kArmed = QStringLiteral("Élesítve: %1. partíció");
@@ -53,18 +45,22 @@ LiveModule::LiveModule(const ModuleMemory& parameters)
 
 int LiveModule::inputWiring(int n) const
 {
-    const int wiring =
-        params::ReadByteField(m_parameters.activeImage(), params::fieldRef(params::Field::ZoneWiring, n));
-    return std::max(wiring, 0);
+    const int wiring = zoneByte(n, layout::kZoneWiring);
+    return wiring <= layout::wiring::kRadio ? wiring : 0;
+}
+
+int LiveModule::zoneByte(int n, int field) const
+{
+    return m_parameters.active()[std::size_t(layout::zone(n) + field)];
 }
 
 LiveModule::ZoneArming LiveModule::zoneArming(int n) const
 {
-    switch (params::ReadByteField(m_parameters.activeImage(), params::fieldRef(params::Field::ZonePartition, n))) {
-    case kPartitionFirst: return ZoneArming::Partition1;
-    case kPartitionSecond: return ZoneArming::Partition2;
-    case kPartitionAlways: return ZoneArming::Always;
-    case kPartitionBoth:
+    switch (zoneByte(n, layout::kZonePartition)) {
+    case layout::partition::kFirst: return ZoneArming::Partition1;
+    case layout::partition::kSecond: return ZoneArming::Partition2;
+    case layout::partition::kAllDay: return ZoneArming::Always;
+    case layout::partition::kBoth:
     default: return ZoneArming::Both;
     }
 }
@@ -83,7 +79,7 @@ bool LiveModule::zoneArmed(int n) const
 QString LiveModule::zoneText(int n) const
 {
     const QString name =
-        params::ReadText(m_parameters.activeImage(), params::fieldRef(params::Field::ZoneName, n)).trimmed();
+        readText(m_parameters.active(), layout::zone(n) + layout::kZoneName, layout::kNameLength).trimmed();
     const QString input = QStringLiteral("IN%1").arg(n);
     return name.isEmpty() ? input : input + u' ' + name;
 }
@@ -174,9 +170,9 @@ void LiveModule::stopAlarms()
             restoreInput(n);
     m_sounding.fill(false);
     for (int i = 0; i < EventMemory::kRecords; ++i) {
-        monitor::EventRecord& record = m_events.record(i);
+        LoggedEvent& record = m_events.record(i);
         if (record.pending())
-            record.bytes[7] |= recordflag::kStopped;
+            record.bytes[LoggedEvent::kFlagsAt] |= recordflag::kStopped;
     }
     queueMessage(text::kStopped);
     refreshOutputs();
@@ -251,8 +247,7 @@ void LiveModule::refreshOutputs()
 {
     bool siren = false;
     for (int n = 1; n <= kInputs; ++n)
-        if (m_sounding[std::size_t(n - 1)]
-            && !params::ReadFlag(m_parameters.activeImage(), params::fieldRef(params::Field::ZoneSilent, n)))
+        if (m_sounding[std::size_t(n - 1)] && zoneByte(n, layout::kZoneSilent) != 1)
             siren = true;
     m_outputs.out1 = siren;
     m_outputs.out2 = siren;

@@ -93,6 +93,7 @@ public:
     QString routineMessage(int turn) const;
 
 private:
+    int zoneByte(int n, int field) const;
     ZoneArming zoneArming(int n) const;
     bool zoneArmed(int n) const;
     QString zoneText(int n) const;

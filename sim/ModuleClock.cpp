@@ -27,7 +27,7 @@ BlockBytes ModuleClock::block() const
     return data;
 }
 
-bool ModuleClock::setFromBlock(BlockData data)
+bool ModuleClock::setFromBlock(const BlockBytes& data)
 {
     if (data[at::kYear] >= kYearsPerCentury)
         return false;

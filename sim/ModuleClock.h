@@ -15,7 +15,7 @@ public:
 
     BlockBytes block() const;
     // False, and the clock unchanged, when the bytes name no valid time.
-    bool setFromBlock(BlockData data);
+    bool setFromBlock(const BlockBytes& data);
 
 private:
     qint64 m_offsetMs = 0;

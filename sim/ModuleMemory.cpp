@@ -2,20 +2,20 @@
 
 #include <algorithm>
 
-ModuleMemory::ModuleMemory(const params::ParameterImage& initial)
+ModuleMemory::ModuleMemory(const ParameterMemory& initial)
     : m_active(initial)
     , m_staged(initial)
 {
 }
 
-void ModuleMemory::load(const params::ParameterImage& contents)
+void ModuleMemory::load(const ParameterMemory& contents)
 {
     m_active = contents;
     m_staged = contents;
 }
 
-void ModuleMemory::stageBlock(int block, BlockData data)
+void ModuleMemory::stageBlock(int block, const BlockBytes& data)
 {
     Q_ASSERT(block >= 0 && block < memory::kBlockCount);
-    std::copy(data.begin(), data.end(), m_staged.block(block).begin());
+    std::copy(data.begin(), data.end(), m_staged.begin() + block * memory::kBlockSize);
 }

@@ -7,23 +7,22 @@
 class ModuleMemory
 {
 public:
-    explicit ModuleMemory(const params::ParameterImage& initial = {});
+    explicit ModuleMemory(const ParameterMemory& initial = {});
 
-    const ParameterMemory& active() const { return m_active.bytes(); }
-    const ParameterMemory& staged() const { return m_staged.bytes(); }
-    const params::ParameterImage& activeImage() const { return m_active; }
+    const ParameterMemory& active() const { return m_active; }
+    const ParameterMemory& staged() const { return m_staged; }
 
     // Replaces both copies, as after a restart with these parameters.
-    void load(const params::ParameterImage& contents);
+    void load(const ParameterMemory& contents);
 
     // `block` must be below memory::kBlockCount.
-    void stageBlock(int block, BlockData data);
+    void stageBlock(int block, const BlockBytes& data);
     void activate() { m_active = m_staged; }
 
     // The encoded installer code the module accepts now.
     QByteArray acceptedCode() const { return installerCodeText(m_active); }
 
 private:
-    params::ParameterImage m_active;
-    params::ParameterImage m_staged;
+    ParameterMemory m_active{};
+    ParameterMemory m_staged{};
 };

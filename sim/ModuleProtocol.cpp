@@ -3,33 +3,15 @@
 #include "ModuleFrames.h"
 #include "StatusLines.h"
 
-#include "link/Commands.h"
-#include "link/WireWords.h"
+#include "HexText.h"
+#include "Wire.h"
 
-#include <algorithm>
 #include <array>
 #include <utility>
 
-namespace {
+using namespace simwire;
 
-constexpr int kAddressDigits = 4;
-
-// Four upper-case hex digits, or nothing.
-std::optional<std::uint16_t> parseAddress(QByteArrayView digits)
-{
-    std::uint16_t address = 0;
-    for (char c : digits) {
-        const int value = upperHexValue(c);
-        if (value < 0)
-            return std::nullopt;
-        address = std::uint16_t(address << 4 | value);
-    }
-    return address;
-}
-
-} // namespace
-
-ModuleProtocol::ModuleProtocol(const params::ParameterImage& initial)
+ModuleProtocol::ModuleProtocol(const ParameterMemory& initial)
     : m_memory(initial)
 {
 }
@@ -37,17 +19,17 @@ ModuleProtocol::ModuleProtocol(const params::ParameterImage& initial)
 const ModuleProtocol::Command* ModuleProtocol::findCommand(QByteArrayView line)
 {
     static constexpr std::array<Command, 11> kCommands = {{
-        {wire::kCodeCheck, kCodeLength, &ModuleProtocol::checkCode},
-        {wire::kReadBlock, kAddressDigits, &ModuleProtocol::readBlock},
-        {wire::kWriteBlock, 0, &ModuleProtocol::beginWrite},
-        {wire::kActivate, 0, &ModuleProtocol::activate},
-        {wire::kStatusPoll, kCodeLength, &ModuleProtocol::pollStatus},
-        {wire::kEventPoll, kCodeLength, &ModuleProtocol::pollEvents},
-        {wire::kAlarmStop, kCodeLength, &ModuleProtocol::stopAlarms},
-        {wire::kArmP1, kCodeLength, &ModuleProtocol::armPartition, 1},
-        {wire::kArmP2, kCodeLength, &ModuleProtocol::armPartition, 2},
-        {wire::kDisarmP1, kCodeLength, &ModuleProtocol::disarmPartition, 1},
-        {wire::kDisarmP2, kCodeLength, &ModuleProtocol::disarmPartition, 2},
+        {kCodeCheck, kCodeLength, &ModuleProtocol::checkCode},
+        {kReadBlock, kAddressDigits, &ModuleProtocol::readBlock},
+        {kWriteBlock, 0, &ModuleProtocol::beginWrite},
+        {kActivate, 0, &ModuleProtocol::activate},
+        {kStatusPoll, kCodeLength, &ModuleProtocol::pollStatus},
+        {kEventPoll, kCodeLength, &ModuleProtocol::pollEvents},
+        {kAlarmStop, kCodeLength, &ModuleProtocol::stopAlarms},
+        {kArmP1, kCodeLength, &ModuleProtocol::armPartition, 1},
+        {kArmP2, kCodeLength, &ModuleProtocol::armPartition, 2},
+        {kDisarmP1, kCodeLength, &ModuleProtocol::disarmPartition, 1},
+        {kDisarmP2, kCodeLength, &ModuleProtocol::disarmPartition, 2},
     }};
     for (const Command& command : kCommands) {
         if (line.size() == command.word.size() + command.argumentLength && line.startsWith(command.word))
@@ -82,42 +64,38 @@ bool ModuleProtocol::refusesCode(QByteArrayView code, Replies& replies) const
 {
     if (codeAccepted(code))
         return false;
-    replies.append(wire::kCodeRejected.toByteArray());
+    replies.append(kCodeRejected.toByteArray());
     return true;
 }
 
 void ModuleProtocol::checkCode(QByteArrayView code, int, Replies& replies)
 {
     m_loggedIn = codeAccepted(code);
-    replies.append((m_loggedIn ? wire::kCodeAccepted : wire::kCodeRejected).toByteArray());
+    replies.append((m_loggedIn ? kCodeAccepted : kCodeRejected).toByteArray());
 }
 
 void ModuleProtocol::readBlock(QByteArrayView addressDigits, int, Replies& replies)
 {
-    const std::optional<std::uint16_t> address = parseAddress(addressDigits);
+    const std::optional<std::uint32_t> address = hextext::number(addressDigits);
     if (!address)
         return;
     if (!m_loggedIn) {
-        replies.append(wire::kCodeRejected.toByteArray());
+        replies.append(kCodeRejected.toByteArray());
         return;
     }
     if (*address < memory::kBlockCount && m_faults.dropReadBlock == *address)
         return;
-    if (const std::optional<BlockBytes> data = readableBlock(*address))
-        replies.append(blockReplyLine(*data, *address, m_faults));
+    if (const std::optional<BlockBytes> data = readableBlock(std::uint16_t(*address)))
+        replies.append(blockReplyLine(*data, std::uint16_t(*address), m_faults));
 }
 
 std::optional<BlockBytes> ModuleProtocol::readableBlock(std::uint16_t address) const
 {
-    if (address < memory::kBlockCount) {
-        BlockBytes data{};
-        const BlockData block = m_memory.activeImage().block(address);
-        std::copy(block.begin(), block.end(), data.begin());
-        return data;
-    }
-    if (address == frame::kVersionAddress)
+    if (address < memory::kBlockCount)
+        return memoryBlock(m_memory.active(), address);
+    if (address == moduleframe::kVersionAddress)
         return versionBlockData(m_versions);
-    if (address == frame::kClockAddress)
+    if (address == moduleframe::kClockAddress)
         return m_live.clock().block();
     return m_live.events().block(address);
 }
@@ -130,7 +108,7 @@ void ModuleProtocol::beginWrite(QByteArrayView, int, Replies&)
 void ModuleProtocol::receiveWriteFrame(QByteArrayView hexLine, Replies& replies)
 {
     if (!m_loggedIn) {
-        replies.append(wire::kCodeRejected.toByteArray());
+        replies.append(kCodeRejected.toByteArray());
         return;
     }
     if (const FirmwareReceiver::Answer firmware = m_firmware.take(hexLine, m_faults); firmware.taken) {
@@ -139,35 +117,35 @@ void ModuleProtocol::receiveWriteFrame(QByteArrayView hexLine, Replies& replies)
         m_loggedIn = m_loggedIn && !firmware.restart;
         return;
     }
-    const std::optional<Frame> written = parseWriteFrame(hexLine);
+    const std::optional<WrittenBlock> written = parseWriteFrame(hexLine);
     if (!written) {
-        replies.append(wire::kWriteFailed.toByteArray());
+        replies.append(kWriteFailed.toByteArray());
         return;
     }
-    const std::uint16_t address = frameAddress(*written);
+    const std::uint16_t address = written->address;
     // A clock block naming no valid time is taken like a good one and leaves
     // the clock as it was.
-    if (address == frame::kClockAddress && m_live.clock().setFromBlock(BlockData(written->data(), frame::kDataSize)))
+    if (address == moduleframe::kClockAddress && m_live.clock().setFromBlock(written->data))
         m_live.clockWasSet();
     // Other blocks outside the parameter memory are acknowledged and dropped.
     if (address < memory::kBlockCount && m_faults.nakWriteBlock == address)
         return;
     if (address < memory::kBlockCount)
-        m_memory.stageBlock(address, BlockData(written->data(), frame::kDataSize));
-    replies.append(wire::kWriteAcknowledged.toByteArray());
+        m_memory.stageBlock(address, written->data);
+    replies.append(kWriteAcknowledged.toByteArray());
 }
 
 void ModuleProtocol::activate(QByteArrayView, int, Replies& replies)
 {
     if (!m_loggedIn) {
-        replies.append(wire::kCodeRejected.toByteArray());
+        replies.append(kCodeRejected.toByteArray());
         return;
     }
     if (m_faults.noActivation)
         return;
     m_memory.activate();
     m_live.parametersActivated();
-    replies.append(wire::kCrcConfirmed.toByteArray());
+    replies.append(kCrcConfirmed.toByteArray());
 }
 
 void ModuleProtocol::pollStatus(QByteArrayView code, int, Replies& replies)
@@ -193,7 +171,7 @@ void ModuleProtocol::stopAlarms(QByteArrayView code, int, Replies& replies)
     if (refusesCode(code, replies))
         return;
     m_live.stopAlarms();
-    replies.append(wire::kCodeAccepted.toByteArray());
+    replies.append(kCodeAccepted.toByteArray());
     sendMessages(replies);
 }
 

@@ -28,7 +28,7 @@ class ModuleProtocol
 public:
     using Replies = QList<QByteArray>;
 
-    explicit ModuleProtocol(const params::ParameterImage& initial);
+    explicit ModuleProtocol(const ParameterMemory& initial);
     // The live module refers to the memory of this object.
     ModuleProtocol(const ModuleProtocol&) = delete;
     ModuleProtocol& operator=(const ModuleProtocol&) = delete;

@@ -2,7 +2,7 @@
 
 #include "DemoMemory.h"
 
-#include "link/SerialLink.h"
+#include "Wire.h"
 
 #include <QDebug>
 
@@ -15,9 +15,9 @@
 
 namespace {
 
-params::ParameterImage startingMemory(const SimulatorSettings& settings)
+ParameterMemory startingMemory(const SimulatorSettings& settings)
 {
-    params::ParameterImage mem = settings.memory ? *settings.memory : demoParameterMemory();
+    ParameterMemory mem = settings.memory ? *settings.memory : demoParameterMemory();
     if (settings.installerCode)
         storeInstallerCode(mem, *settings.installerCode);
     return mem;
@@ -78,7 +78,7 @@ void ModuleSimulator::setBaudRate(int baud)
 
 void ModuleSimulator::sendLine(const QByteArray& line)
 {
-    const QByteArray bytes = line + SerialLink::kCR;
+    const QByteArray bytes = line + simwire::kCR;
     if (m_modem)
         m_modem->transmit(bytes);
     else

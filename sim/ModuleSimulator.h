@@ -7,7 +7,7 @@
 #include "PseudoTerminal.h"
 #include "SimulatorSettings.h"
 
-#include "link/LineAssembler.h"
+#include "LineSplitter.h"
 
 #include <QByteArray>
 #include <QList>
@@ -65,7 +65,7 @@ private:
 
     ModuleProtocol m_protocol;
     int m_baudRate;
-    LineAssembler m_lines;
+    LineSplitter m_lines;
     QList<QByteArray> m_received;
     HayesModem* m_modem = nullptr;
     LiveActivity* m_activity = nullptr;

@@ -4,7 +4,7 @@
 #include "ModemSettings.h"
 #include "VersionBlock.h"
 
-#include "params/ParameterImage.h"
+#include "ParameterMemory.h"
 
 #include <QString>
 
@@ -15,7 +15,7 @@
 struct SimulatorSettings
 {
     // The parameters to start with; the demo memory when not set.
-    std::optional<params::ParameterImage> memory;
+    std::optional<ParameterMemory> memory;
     // Stored over the starting memory's installer code when set.
     std::optional<QString> installerCode;
     VersionTexts versions;

@@ -1,7 +1,8 @@
 #include "StatusLines.h"
 
-#include "link/BlockFrame.h"
-#include "link/Cp1250.h"
+#include "CodePage.h"
+#include "HexText.h"
+#include "Wire.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -90,7 +91,7 @@ QByteArray reportLine(const LiveModule& module, int form)
     const OutputStates& out = module.outputs();
     const Supplies& supplies = module.supplies();
 
-    QByteArray line = kReportPrefix.toByteArray();
+    QByteArray line = simwire::kStatusReport.toByteArray();
     line.append(kSpareLength, kSpare).append(kSeparator);
     for (int n = 1; n <= LiveModule::kInputs; ++n)
         line.append(digitChar(loopValue(module.inputWiring(n), module.input(n))));
@@ -124,16 +125,16 @@ QByteArray reportLine(const LiveModule& module, int form)
 
 QByteArray lastEventsLine(const EventMemory& events)
 {
-    QByteArray line = kEventsPrefix.toByteArray();
-    for (const monitor::EventRecord& record : events.newest(kLastEvents))
+    QByteArray line = simwire::kLastEvents.toByteArray();
+    for (const LoggedEvent& record : events.newest(kLastEvents))
         for (std::uint8_t byte : record.bytes)
-            appendHexByte(line, byte);
+            hextext::appendByte(line, byte);
     return line;
 }
 
 QByteArray messageLine(const QString& text)
 {
-    return kMessagePrefix.toByteArray() + toCp1250(text);
+    return simwire::kMessage.toByteArray() + codepage::encode(text);
 }
 
 } // namespace statusline

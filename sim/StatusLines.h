@@ -12,10 +12,6 @@
 // "AT_{" and the free-text message "AT_/".
 namespace statusline {
 
-inline constexpr QByteArrayView kReportPrefix = "AT_[";
-inline constexpr QByteArrayView kEventsPrefix = "AT_{";
-inline constexpr QByteArrayView kMessagePrefix = "AT_/";
-
 // The report's four forms, told apart by their length: the longer ones add
 // the mains state, then the battery voltage, then the temperature.
 inline constexpr int kFirstForm = 1;

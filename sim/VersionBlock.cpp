@@ -7,7 +7,7 @@ namespace {
 void placeText(BlockBytes& block, int at, const QByteArray& text)
 {
     std::fill(block.begin() + at, block.end(), 0);
-    const auto length = std::min<qsizetype>(text.size(), frame::kDataSize - at);
+    const auto length = std::min<qsizetype>(text.size(), moduleframe::kDataSize - at);
     std::copy_n(text.constData(), length, block.begin() + at);
 }
 

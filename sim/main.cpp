@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 #include "DemoFirmware.h"
+#include "MemoryFile.h"
 #include "ModuleSimulator.h"
 #include "TerminationSignals.h"
 
@@ -40,12 +41,12 @@ int main(int argc, char* argv[])
 
     SimulatorSettings settings = commandLine.settings;
     if (!commandLine.loadPath.isEmpty()) {
-        params::ParameterImage image;
-        if (const params::FileResult loaded = params::OpenDataFile(commandLine.loadPath, image); !loaded) {
+        const LoadedMemory loaded = loadMemoryFile(commandLine.loadPath);
+        if (!loaded.memory) {
             err << "sentrova-sim: " << loaded.error << '\n' << Qt::flush;
             return 1;
         }
-        settings.memory = image;
+        settings.memory = loaded.memory;
     }
 
     ModuleSimulator simulator(settings);
@@ -58,8 +59,11 @@ int main(int argc, char* argv[])
     // The simulator removes its link when it goes, after the event loop ends.
     const int status = QCoreApplication::exec();
     if (!commandLine.saveOnExitPath.isEmpty()) {
-        const params::FileResult saved =
-            params::SaveDataFile(commandLine.saveOnExitPath, simulator.module().memory().activeImage());
+        // The program's whole-file writer: the old file stays unless every
+        // byte was written.
+        const ParameterMemory& mem = simulator.module().memory().active();
+        const params::FileResult saved = params::SaveWholeFile(
+            commandLine.saveOnExitPath, QByteArrayView(reinterpret_cast<const char*>(mem.data()), qsizetype(mem.size())));
         if (!saved) {
             err << "sentrova-sim: " << saved.error << '\n' << Qt::flush;
             return 1;

@@ -1,6 +1,6 @@
 #include "maint/FirmwareFrames.h"
 
-#include "maint/FirmwareKeyTable.h"
+#include "FirmwareKeyTable.h"
 
 #include <algorithm>
 

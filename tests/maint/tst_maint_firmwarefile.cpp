@@ -2,7 +2,7 @@
 // out here.
 #include "maint/FirmwareFile.h"
 #include "maint/FirmwareFrames.h"
-#include "maint/FirmwareKeyTable.h"
+#include "FirmwareKeyTable.h"
 
 #include <QTemporaryDir>
 #include <QTest>

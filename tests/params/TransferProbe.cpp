@@ -49,7 +49,9 @@ QStringList transferEvents(const QStringList& inner)
 
 params::ParameterImage moduleImage(const LinkedModule& m)
 {
-    return m.sim.module().memory().activeImage();
+    params::ParameterImage image;
+    image.bytes() = m.sim.module().memory().active();
+    return image;
 }
 
 params::ParameterImage writableNoise(unsigned seed)

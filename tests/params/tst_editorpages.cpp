@@ -60,7 +60,7 @@ void put(ParameterImage& image, const ByteList& bytes)
 // pages. Loading and storing it changes nothing.
 ParameterImage baseImage()
 {
-    ParameterImage image = demoParameterMemory();
+    ParameterImage image = imageOf(demoParameterMemory());
     for (int offset = 428; offset < 1645; offset += 26)
         for (int i = 0; i < 20; ++i)
             image.set(offset + i, 0x20);
@@ -250,7 +250,7 @@ private slots:
     // Over the simulator's demo memory only the bytes no control can show change.
     void demoMemoryKeepsEveryShowableByte()
     {
-        const ParameterImage demo = demoParameterMemory();
+        const ParameterImage demo = imageOf(demoParameterMemory());
         ParameterImage image = demo;
         Editor editor(image);
         editor.LoadFromImage();
@@ -514,7 +514,7 @@ private slots:
     {
         ScriptedPrompter dialogs;
         SimulatorSettings settings;
-        settings.memory = baseImage();
+        settings.memory = baseImage().bytes();
         LinkedModule m(settings);
         ParameterImage image;
         Editor editor(image);

@@ -131,7 +131,7 @@ private slots:
     {
         QTest::addColumn<ParameterImage>("image");
         QTest::addColumn<bool>("allInRange");
-        QTest::newRow("demo memory") << demoParameterMemory() << false;
+        QTest::newRow("demo memory") << imageOf(demoParameterMemory()) << false;
         for (const unsigned seed : {1u, 2u, 3u})
             QTest::addRow("in-range noise %u", seed) << inRangeNoise(seed) << true;
     }

@@ -3,68 +3,56 @@
 #include "LiveActivity.h"
 #include "ModuleProtocol.h"
 
-#include "link/BlockFrame.h"
-#include "link/Commands.h"
-#include "link/Cp1250.h"
-#include "monitor/EventCatalogue.h"
-#include "monitor/EventList.h"
-#include "monitor/LastEvents.h"
-#include "monitor/StatusReport.h"
+#include "FrameText.h"
 
+#include <QSet>
 #include <QTest>
 
 namespace {
 
 using Replies = ModuleProtocol::Replies;
+using frametext::frame;
+using frametext::repeated;
 
-const QString kCode = QString::fromUtf16(demo::kInstallerCode);
-const QString kWrongCode = QStringLiteral("9999");
-
-// The command line the program sends for `index`.
-QByteArray lineFor(std::uint8_t index, const QString& code = kCode)
+// Command lines with the demo code 1234 ("EDCB00") or a wrong one, 999999.
+QByteArray lineFor(const char* word, const char* code = "EDCB00")
 {
-    return *commandLine(index, code);
+    return QByteArray(word) + code;
 }
+const char* const kWrongCode = "666666";
 
-QByteArray message(const QString& text)
+// The 270 bytes of a block read after logging in; empty when none came.
+QByteArray readBlock(ModuleProtocol& module, const char* request)
 {
-    return "AT_/" + toCp1250(text);
-}
-
-// The frame of a block read after logging in; all zero when none came.
-Frame readBlock(ModuleProtocol& module, std::uint16_t address)
-{
-    module.handleLine(lineFor(command::kCodeCheck));
-    const Replies replies = module.handleLine(readRequestLine(address));
-    Frame f{};
-    if (replies.size() != 1 || decodeReplyFrame(replies[0], f) != FrameDecode::Good)
-        qWarning("no good frame for %04X", address);
-    return f;
+    module.handleLine(lineFor("RPWD"));
+    const Replies replies = module.handleLine(request);
+    if (replies.size() != 1 || replies[0].size() != 544)
+        return {};
+    return QByteArray::fromHex(replies[0].mid(4));
 }
 
 // Blocks F000..F003 as the short event list downloads them.
 QByteArray eventMemory(ModuleProtocol& module)
 {
     QByteArray bytes;
-    for (std::uint16_t n = 0; n < 4; ++n) {
-        const Frame f = readBlock(module, std::uint16_t(0xF000 + n));
-        if (f[frame::kAddressLow] != n)
-            qWarning("block F00%d carries address low byte %d", n, f[frame::kAddressLow]);
-        bytes.append(reinterpret_cast<const char*>(f.data()), frame::kDataSize);
+    for (const char* request : {"RDFLF000", "RDFLF001", "RDFLF002", "RDFLF003"}) {
+        const QByteArray f = readBlock(module, request);
+        bytes.append(f.left(256));
+        const QByteArray address = f.mid(264, 2).toHex().toUpper();
+        if (address != QByteArray(request + 4))
+            qWarning("%s answered with address %s", request, address.constData());
     }
     return bytes;
 }
 
-monitor::EventRecord newest(const ModuleProtocol& module)
+LoggedEvent newest(const ModuleProtocol& module)
 {
     return module.live().events().newest(1).front();
 }
 
-QByteArray clockWriteLine(std::array<std::uint8_t, 5> time)
+int number(const LoggedEvent& record)
 {
-    std::array<std::uint8_t, frame::kDataSize> data{};
-    std::copy(time.begin(), time.end(), data.begin());
-    return frameToHex(BuildWriteFrame(data, frame::kClockAddress));
+    return record.bytes[1] & 0x0F;
 }
 
 } // namespace
@@ -73,8 +61,8 @@ class LiveModuleTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void eventCodesNameTheirEvents_data();
-    void eventCodesNameTheirEvents();
+    void eventCodes_data();
+    void eventCodes();
     void wrongCodeChangesNothing_data();
     void wrongCodeChangesNothing();
     void armingShowsInNextReport_data();
@@ -84,7 +72,6 @@ private slots:
     void lastEventsNewestFirst();
     void eventMemoryBlocks();
     void historyAtStart();
-    void eventTimesFromClock();
     void clockRead();
     void clockWrite_data();
     void clockWrite();
@@ -92,114 +79,128 @@ private slots:
     void activityFollowsItsSeed();
 };
 
-void LiveModuleTest::eventCodesNameTheirEvents_data()
+void LiveModuleTest::eventCodes_data()
 {
+    // Codes of the event catalogue: 1 "IN1 Riasztás", 24 "IN12 Visszaállás",
+    // 25 "Szabotázs", 28 "Élesítés Part.2", 29 "Kikapcs. Part.1",
+    // 31 "Tesztjelentés", 32 "AC hiba", 35 "Akku rendben", 42 "Óra beállítva",
+    // 43 "Programozták", 45 "Térerő rendben".
     QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("IN1 alarm") << int(eventcode::inputAlarm(1)) << "IN1 Riasztás";
-    QTest::newRow("IN12 restore") << int(eventcode::inputRestore(12)) << "IN12 Visszaállás";
-    QTest::newRow("arm 2") << int(eventcode::armed(2)) << "Élesítés Part.2";
-    QTest::newRow("disarm 1") << int(eventcode::disarmed(1)) << "Kikapcs. Part.1";
-    QTest::newRow("mains fault") << int(eventcode::kMainsFault) << "AC hiba";
-    QTest::newRow("clock set") << int(eventcode::kClockSet) << "Óra beállítva";
-    QTest::newRow("programmed") << int(eventcode::kProgrammed) << "Programozták";
-    QTest::newRow("signal restored") << int(eventcode::kSignalRestored) << "Térerő rendben";
+    QTest::addColumn<int>("expected");
+    QTest::newRow("IN1 alarm") << int(eventcode::inputAlarm(1)) << 1;
+    QTest::newRow("IN12 restore") << int(eventcode::inputRestore(12)) << 24;
+    QTest::newRow("tamper") << int(eventcode::kTamper) << 25;
+    QTest::newRow("arm 2") << int(eventcode::armed(2)) << 28;
+    QTest::newRow("disarm 1") << int(eventcode::disarmed(1)) << 29;
+    QTest::newRow("test report") << int(eventcode::kTestReport) << 31;
+    QTest::newRow("mains fault") << int(eventcode::kMainsFault) << 32;
+    QTest::newRow("battery restored") << int(eventcode::kBatteryRestored) << 35;
+    QTest::newRow("clock set") << int(eventcode::kClockSet) << 42;
+    QTest::newRow("programmed") << int(eventcode::kProgrammed) << 43;
+    QTest::newRow("signal restored") << int(eventcode::kSignalRestored) << 45;
 }
 
-void LiveModuleTest::eventCodesNameTheirEvents()
+void LiveModuleTest::eventCodes()
 {
     QFETCH(int, code);
-    QFETCH(QString, name);
-    QCOMPARE(QString::fromStdU16String(std::u16string(monitor::eventName(code))).trimmed(), name);
+    QFETCH(int, expected);
+    QCOMPARE(code, expected);
 }
 
 void LiveModuleTest::wrongCodeChangesNothing_data()
 {
-    QTest::addColumn<int>("index");
-    for (const auto& [index, word] : {std::pair{command::kStatusPoll, "RPWS"}, std::pair{command::kEventPoll, "RPWE"},
-                                      std::pair{command::kAlarmStop, "RSTP"}, std::pair{command::kArmP1, "PT1A"},
-                                      std::pair{command::kArmP2, "PT2A"}, std::pair{command::kDisarmP1, "PT1D"},
-                                      std::pair{command::kDisarmP2, "PT2D"}})
-        QTest::newRow(word) << int(index);
+    QTest::addColumn<QByteArray>("word");
+    for (const char* word : {"RPWS", "RPWE", "RSTP", "PT1A", "PT2A", "PT1D", "PT2D"})
+        QTest::newRow(word) << QByteArray(word);
 }
 
 void LiveModuleTest::wrongCodeChangesNothing()
 {
-    QFETCH(int, index);
+    QFETCH(QByteArray, word);
     ModuleProtocol module(demoParameterMemory());
     module.live().arm(2);
     module.live().tripInput(7);
     module.live().takeMessages();
     const QByteArray before = eventMemory(module);
-    QCOMPARE(module.handleLine(lineFor(std::uint8_t(index), kWrongCode)), Replies{"PWDERR"});
+    QCOMPARE(module.handleLine(lineFor(word, kWrongCode)), Replies{"PWDERR"});
     QCOMPARE(eventMemory(module), before);
     QVERIFY(!module.live().armed(1));
     QVERIFY(module.live().armed(2));
     QVERIFY(module.live().alarmRunning());
 
     module.faults().refuseCode = true;
-    QCOMPARE(module.handleLine(lineFor(std::uint8_t(index))), Replies{"PWDERR"});
+    QCOMPARE(module.handleLine(lineFor(word)), Replies{"PWDERR"});
 }
 
 void LiveModuleTest::armingShowsInNextReport_data()
 {
     QTest::addColumn<int>("partition");
-    QTest::newRow("partition 1") << 1;
-    QTest::newRow("partition 2") << 2;
+    QTest::addColumn<QByteArray>("arm");
+    QTest::addColumn<QByteArray>("disarm");
+    QTest::addColumn<QByteArray>("message");
+    QTest::addColumn<int>("armedCode");
+    QTest::addColumn<int>("disarmedCode");
+    QTest::newRow("partition 1") << 1 << QByteArray("PT1A") << QByteArray("PT1D")
+                                 << QByteArray("AT_/\xC9les\xEDtve: 1. part\xED" "ci\xF3") << 27 << 29;
+    QTest::newRow("partition 2") << 2 << QByteArray("PT2A") << QByteArray("PT2D")
+                                 << QByteArray("AT_/\xC9les\xEDtve: 2. part\xED" "ci\xF3") << 28 << 30;
 }
 
 void LiveModuleTest::armingShowsInNextReport()
 {
     QFETCH(int, partition);
+    QFETCH(QByteArray, arm);
+    QFETCH(QByteArray, disarm);
+    QFETCH(QByteArray, message);
+    QFETCH(int, armedCode);
+    QFETCH(int, disarmedCode);
     ModuleProtocol module(demoParameterMemory());
-    const auto armedFlag = [&] { return module.handleLine(lineFor(command::kStatusPoll)).first()[78 + partition]; };
+    const auto armedFlag = [&] { return module.handleLine(lineFor("RPWS")).first()[78 + partition]; };
     QCOMPARE(armedFlag(), '0');
 
-    const std::uint8_t arm = partition == 1 ? command::kArmP1 : command::kArmP2;
-    QCOMPARE(module.handleLine(lineFor(arm)), Replies{message(QStringLiteral("Élesítve: %1. partíció").arg(partition))});
+    QCOMPARE(module.handleLine(lineFor(arm)), Replies{message});
     QCOMPARE(armedFlag(), '1');
-    QCOMPARE(newest(module).code(), int(eventcode::armed(partition)));
-    QCOMPARE(newest(module).number(), eventuser::kInstaller);
+    QCOMPARE(newest(module).code(), armedCode);
+    QCOMPARE(number(newest(module)), 13); // the installer
     const int index = module.live().events().newestIndex();
     // Arming again changes nothing.
     QCOMPARE(module.handleLine(lineFor(arm)), Replies{});
     QCOMPARE(module.live().events().newestIndex(), index);
 
-    const std::uint8_t disarm = partition == 1 ? command::kDisarmP1 : command::kDisarmP2;
     module.handleLine(lineFor(disarm));
     QCOMPARE(armedFlag(), '0');
-    QCOMPARE(newest(module).code(), int(eventcode::disarmed(partition)));
-    QCOMPARE(newest(module).number(), eventuser::kInstaller);
+    QCOMPARE(newest(module).code(), disarmedCode);
+    QCOMPARE(number(newest(module)), 13);
     QCOMPARE(module.live().armed(3 - partition), false);
 }
 
 void LiveModuleTest::alarmStop()
 {
     ModuleProtocol module(demoParameterMemory());
-    module.handleLine(lineFor(command::kArmP1));
-    module.live().tripInput(3); // "Nappali", partition 1
-    QCOMPARE(newest(module).code(), int(eventcode::inputAlarm(3)));
-    QCOMPARE(newest(module).number(), 3);
+    module.handleLine(lineFor("PT1A"));
+    module.live().tripInput(3); // "Nappali", DEOL, partition 1
+    // IN3 alarm (code 5), zone 3, to T1 and S1 and the central station.
     const int alarmIndex = module.live().events().newestIndex();
-    std::optional<monitor::StatusReport> report =
-        monitor::parseStatusReport(module.handleLine(lineFor(command::kStatusPoll)).first());
-    QVERIFY(report);
-    QCOMPARE(report->outputs[0].text, QStringLiteral("12 V"));
-    QCOMPARE(report->inputs[2].state.text, QStringLiteral("Riasztás"));
-    QCOMPARE(monitor::eventStatusText(module.live().events().record(alarmIndex)), QStringLiteral("Aktív"));
+    const LoggedEvent alarm = newest(module);
+    QCOMPARE(alarm.code(), 5);
+    QCOMPARE(number(alarm), 3);
+    QCOMPARE(alarm.bytes[6], 0x11);
+    QCOMPARE(alarm.bytes[7], 0x01);
+    // IN3's loop (index 39) at 2k, OUT1 (69) and OUT2 (70) on.
+    QByteArray report = module.handleLine(lineFor("RPWS")).first();
+    QCOMPARE(report.mid(39, 1) + report.mid(69, 2), QByteArray("211"));
 
-    const Replies replies = module.handleLine(lineFor(command::kAlarmStop));
+    const Replies replies = module.handleLine(lineFor("RSTP"));
     QCOMPARE(replies.first(), QByteArray("PWDOK"));
-    QVERIFY(replies.contains(message(QStringLiteral("Riasztások leállítva"))));
-    report = monitor::parseStatusReport(module.handleLine(lineFor(command::kStatusPoll)).first());
-    QVERIFY(report);
-    QCOMPARE(report->outputs[0].text, QStringLiteral("0 V"));
-    QCOMPARE(report->inputs[2].state.text, QStringLiteral("Alaphelyzet"));
-    QCOMPARE(newest(module).code(), int(eventcode::inputRestore(3)));
-    QCOMPARE(monitor::eventStatusText(module.live().events().record(alarmIndex)), QStringLiteral("STOP"));
+    QVERIFY(replies.contains("AT_/Riaszt\xE1sok le\xE1ll\xEDtva"));
+    report = module.handleLine(lineFor("RPWS")).first();
+    QCOMPARE(report.mid(39, 1) + report.mid(69, 2), QByteArray("100"));
+    QCOMPARE(newest(module).code(), 6); // IN3 restore
+    // The reports still pending are marked stopped: bit 1 of byte 7.
+    QCOMPARE(module.live().events().record(alarmIndex).bytes[7], 0x03);
     QVERIFY(module.live().armed(1));
 
-    QCOMPARE(module.handleLine(lineFor(command::kAlarmStop, kWrongCode)), Replies{"PWDERR"});
+    QCOMPARE(module.handleLine(lineFor("RSTP", kWrongCode)), Replies{"PWDERR"});
 }
 
 void LiveModuleTest::disarmingSilencesItsZones()
@@ -224,16 +225,14 @@ void LiveModuleTest::disarmingSilencesItsZones()
 void LiveModuleTest::lastEventsNewestFirst()
 {
     ModuleProtocol module(demoParameterMemory());
-    module.handleLine(lineFor(command::kArmP1));
-    const QByteArray line = module.handleLine(lineFor(command::kEventPoll)).first();
-    QVERIFY(line.startsWith("AT_{"));
+    module.live().clock().set(QDateTime(QDate(2024, 3, 5), QTime(7, 9)));
+    module.handleLine(lineFor("PT1A"));
+    module.live().setMains(false);
+    const QByteArray line = module.handleLine(lineFor("RPWE")).first();
     QCOMPARE(line.size(), 4 + 8 * 16);
-    const std::vector<monitor::EventRecord> records = module.live().events().newest(8);
-    for (int r = 0; r < 8; ++r)
-        QCOMPARE(monitor::lastEventRecord(line, r).bytes, records[std::size_t(r)].bytes);
-    const auto rows = monitor::parseLastEvents(line);
-    QCOMPARE(rows[0].name.trimmed(), QStringLiteral("Élesítés Part.1"));
-    QCOMPARE(monitor::lastEventWho(records[0]), QStringLiteral("F=13"));
+    // The mains fault (to S1), then partition 1 armed by the installer (13,
+    // for the central station), then the history.
+    QCOMPARE(line.left(36), QByteArray("AT_{" "2030050709001000" "1B3D050709000001"));
 }
 
 void LiveModuleTest::eventMemoryBlocks()
@@ -241,8 +240,9 @@ void LiveModuleTest::eventMemoryBlocks()
     ModuleProtocol module(demoParameterMemory());
     const int start = module.live().events().newestIndex();
     QByteArray memory = eventMemory(module);
+    QCOMPARE(memory.size(), 1024);
     QCOMPARE(int(std::uint8_t(memory[768])), start);
-    QVERIFY(memory.mid(769).count('\0') == memory.size() - 769);
+    QCOMPARE(memory.mid(769), QByteArray(255, '\0'));
 
     // Past the end of the ring the newest index wraps.
     for (int i = 0; i < 70; ++i)
@@ -250,16 +250,13 @@ void LiveModuleTest::eventMemoryBlocks()
     memory = eventMemory(module);
     const int newestIndex = (start + 70) % 96;
     QCOMPARE(int(std::uint8_t(memory[768])), newestIndex);
-    const monitor::StoredNames names = monitor::namesFromBlocks({});
-    const auto rows = monitor::eventListRows(memory, names);
-    QCOMPARE(rows[0].record, newestIndex);
-    QCOMPARE(rows[0].columns.name.trimmed(), QStringLiteral("AC rendben"));
-    QCOMPARE(rows[1].columns.name.trimmed(), QStringLiteral("AC hiba"));
+    // Mains restored (33) newest, the mains fault (32) before it.
+    QCOMPARE(int(memory[8 * newestIndex]), 33);
+    QCOMPARE(int(memory[8 * ((newestIndex + 95) % 96)]), 32);
 
     // Without a session the memory is not read.
-    module.handleLine(lineFor(command::kCodeCheck, kWrongCode));
+    module.handleLine(lineFor("RPWD", kWrongCode));
     QCOMPARE(module.handleLine("RDFLF000"), Replies{"PWDERR"});
-    QCOMPARE(module.handleLine("RDFLF004").size(), 1);
 }
 
 void LiveModuleTest::historyAtStart()
@@ -271,40 +268,31 @@ void LiveModuleTest::historyAtStart()
     const QDateTime now = module.live().clock().now();
     QDateTime previous = now.addDays(-8);
     for (int i = 0; i < EventMemory::kRecords; ++i) {
-        const monitor::EventRecord& record = events.record(i);
+        const LoggedEvent& record = events.record(i);
         if (i >= count) {
             QCOMPARE(record.code(), 0);
             continue;
         }
-        QVERIFY(monitor::isLoggedEventCode(record.code()));
+        QVERIFY(record.code() >= 1 && record.code() <= 47);
         // Month, day and time of a past date near now: the year is the
         // one that puts the record before now.
-        QDate date(now.date().year(), record.month(), record.day());
+        QDate date(now.date().year(), record.bytes[1] >> 4, record.bytes[2]);
         if (date > now.date())
             date = date.addYears(-1);
-        const QDateTime when(date, QTime(record.hour(), record.minute()));
+        const QDateTime when(date, QTime(record.bytes[3], record.bytes[4]));
         QVERIFY2(when >= previous && when < now, qPrintable(when.toString()));
         previous = when;
     }
-}
-
-void LiveModuleTest::eventTimesFromClock()
-{
-    ModuleProtocol module(demoParameterMemory());
-    module.live().clock().set(QDateTime(QDate(2031, 3, 5), QTime(7, 9)));
-    module.live().setMains(false);
-    const monitor::EventRecord record = newest(module);
-    QCOMPARE(record.code(), int(eventcode::kMainsFault));
-    QCOMPARE(monitor::eventTimeText(record), QStringLiteral("03/05 - 07:09"));
 }
 
 void LiveModuleTest::clockRead()
 {
     ModuleProtocol module(demoParameterMemory());
     module.live().clock().set(QDateTime(QDate(2024, 3, 5), QTime(7, 9)));
-    const Frame f = readBlock(module, frame::kClockAddress);
-    QCOMPARE(frameAddress(f), frame::kClockAddress);
-    QCOMPARE((std::vector<int>(f.begin(), f.begin() + 5)), (std::vector<int>{24, 3, 5, 7, 9}));
+    module.handleLine(lineFor("RPWD"));
+    // Year, month, day, hour, minute at FFFE, checksum 33189 least significant byte first.
+    QCOMPARE(module.handleLine("RDFLFFFE"),
+             Replies{"RDFL" + frame("1803050709" + repeated("00", 251), "FFFE", "A5810000")});
 }
 
 void LiveModuleTest::clockWrite_data()
@@ -313,15 +301,16 @@ void LiveModuleTest::clockWrite_data()
     QTest::addColumn<QByteArray>("reply");
     QTest::addColumn<QString>("clockAfter");
 
-    QTest::newRow("2 January 2031, 00:05") << clockWriteLine({31, 1, 2, 0, 5}) << QByteArray("WROK")
-                                           << "2031-01-02 00:05";
-    QTest::newRow("month 13 is taken and ignored") << clockWriteLine({31, 13, 2, 0, 5}) << QByteArray("WROK")
-                                                   << "2024-03-05 07:09";
-    QTest::newRow("hour 24 is taken and ignored") << clockWriteLine({31, 1, 2, 24, 5}) << QByteArray("WROK")
-                                                  << "2024-03-05 07:09";
-    QByteArray lsbFirst = clockWriteLine({31, 1, 2, 0, 5});
-    std::reverse(lsbFirst.end() - 8, lsbFirst.end());
-    QTest::newRow("bad checksum") << lsbFirst << QByteArray("WRFLERR") << "2024-03-05 07:09";
+    // Checksums most significant byte first.
+    QTest::newRow("2 January 2031, 00:05") << frame("1F01020005" + repeated("00", 251), "FFFE", "00008196")
+                                           << QByteArray("WROK") << "2031-01-02 00:05";
+    QTest::newRow("month 13 is taken and ignored") << frame("1F0D020005" + repeated("00", 251), "FFFE", "000081A2")
+                                                   << QByteArray("WROK") << "2024-03-05 07:09";
+    QTest::newRow("hour 24 is taken and ignored") << frame("1F01021805" + repeated("00", 251), "FFFE", "000081AE")
+                                                  << QByteArray("WROK") << "2024-03-05 07:09";
+    QTest::newRow("checksum least significant byte first")
+        << frame("1F01020005" + repeated("00", 251), "FFFE", "96810000") << QByteArray("WRFLERR")
+        << "2024-03-05 07:09";
 }
 
 void LiveModuleTest::clockWrite()
@@ -332,12 +321,12 @@ void LiveModuleTest::clockWrite()
     ModuleProtocol module(demoParameterMemory());
     module.live().clock().set(QDateTime(QDate(2024, 3, 5), QTime(7, 9)));
     const int index = module.live().events().newestIndex();
-    module.handleLine(lineFor(command::kCodeCheck));
+    module.handleLine(lineFor("RPWD"));
     QCOMPARE(module.handleLine("WRFL"), Replies{});
     QCOMPARE(module.handleLine(frameLine), Replies{reply});
     QCOMPARE(module.live().clock().now().toString(QStringLiteral("yyyy-MM-dd hh:mm")), clockAfter);
     if (clockAfter.startsWith(u"2031"))
-        QCOMPARE(newest(module).code(), int(eventcode::kClockSet));
+        QCOMPARE(newest(module).code(), 42); // clock set
     else
         QCOMPARE(module.live().events().newestIndex(), index);
 }
@@ -345,10 +334,9 @@ void LiveModuleTest::clockWrite()
 void LiveModuleTest::routineMessageEveryTenthPoll()
 {
     ModuleProtocol module(demoParameterMemory());
-    for (int poll = 1; poll <= 2 * ModuleProtocol::kPollsPerRoutineMessage; ++poll) {
-        const std::uint8_t index = poll % 2 == 0 ? command::kEventPoll : command::kStatusPoll;
-        const Replies replies = module.handleLine(lineFor(index));
-        const bool due = poll % ModuleProtocol::kPollsPerRoutineMessage == 0;
+    for (int poll = 1; poll <= 20; ++poll) {
+        const Replies replies = module.handleLine(lineFor(poll % 2 == 0 ? "RPWE" : "RPWS"));
+        const bool due = poll % 10 == 0;
         QCOMPARE(replies.size(), due ? 2 : 1);
         if (due)
             QVERIFY(replies[1].startsWith("AT_/") && replies[1].size() > 4);
@@ -365,8 +353,7 @@ void LiveModuleTest::activityFollowsItsSeed()
         QByteArrayList lines;
         for (int step = 0; step < 60; ++step) {
             activity.step();
-            lines << module.handleLine(lineFor(command::kStatusPoll)).first()
-                  << module.handleLine(lineFor(command::kEventPoll)).first();
+            lines << module.handleLine(lineFor("RPWS")).first() << module.handleLine(lineFor("RPWE")).first();
         }
         return lines;
     };

@@ -1,65 +1,51 @@
 #include "DemoMemory.h"
 #include "ModuleProtocol.h"
 
-#include "link/BlockFrame.h"
-#include "link/Commands.h"
+#include "FrameText.h"
 
 #include <QTest>
-
-#include <algorithm>
 
 namespace {
 
 using Replies = ModuleProtocol::Replies;
+using frametext::frame;
+using frametext::repeated;
 
-// Every block different from the others, so a block taken from the wrong
-// place shows; the installer code is 1234.
-params::ParameterImage patternMemory()
+// Block n filled with A0 + n, so a block taken from the wrong place shows;
+// the installer code 1234 is stored as ED CB 00 at 180.
+ParameterMemory patternMemory()
 {
-    params::ParameterImage mem;
-    for (int i = 0; i < memory::kSize; ++i)
-        mem.set(i, std::uint8_t(i * 31 + (i >> 8) * 7 + 1));
-    storeInstallerCode(mem, QStringLiteral("1234"));
+    ParameterMemory mem{};
+    for (int i = 0; i < 2048; ++i)
+        mem[std::size_t(i)] = std::uint8_t(0xA0 + i / 256);
+    mem[180] = 0xED;
+    mem[181] = 0xCB;
+    mem[182] = 0x00;
     return mem;
 }
 
-QByteArray codeCheckLine(const QString& code)
-{
-    return *commandLine(command::kCodeCheck, code);
-}
+const QByteArray kLogIn = "RPWDEDCB00";
 
 void logIn(ModuleProtocol& module)
 {
-    QCOMPARE(module.handleLine(codeCheckLine(QStringLiteral("1234"))), Replies{"PWDOK"});
+    QCOMPARE(module.handleLine(kLogIn), Replies{"PWDOK"});
 }
 
-// The one reply of a block read as a frame, with its decoding verdict.
-FrameDecode readFrame(ModuleProtocol& module, std::uint16_t address, Frame& f)
-{
-    const Replies replies = module.handleLine(readRequestLine(address));
-    if (replies.size() != 1 || replies[0].size() != frame::kReplyLineLength)
-        return FrameDecode::Bad;
-    return decodeReplyFrame(replies[0], f);
-}
-
-BlockBytes filledBlock(std::uint8_t first)
-{
-    BlockBytes data{};
-    for (std::size_t i = 0; i < data.size(); ++i)
-        data[i] = std::uint8_t(first + 3 * i);
-    return data;
-}
-
-QByteArray writeFrameLine(const BlockBytes& data, std::uint16_t address)
-{
-    return frameToHex(BuildWriteFrame(data, address));
-}
+// The data bytes of block 3 filled with 11, sent with the checksum most
+// significant byte first: 32640 + 3.
+const QByteArray kWriteBlock3 = frame(repeated("11", 256), "0003", "00007F83");
 
 Replies writeBlock(ModuleProtocol& module, const QByteArray& frameLine)
 {
     Replies replies = module.handleLine("WRFL");
     replies += module.handleLine(frameLine);
     return replies;
+}
+
+ParameterMemory withBlock(ParameterMemory mem, int block, std::uint8_t fill)
+{
+    std::fill_n(mem.begin() + 256 * block, 256, fill);
+    return mem;
 }
 
 } // namespace
@@ -85,12 +71,9 @@ private slots:
     void writeOutsideParameters();
     void writeAndActivateNeedLogin();
     void activatedCodeTakesEffect();
-    void refuseCodeSwitch();
-    void wrongBlockSwitch_data();
-    void wrongBlockSwitch();
-    void badChecksumSwitch();
+    void faultSwitchesOnReads_data();
+    void faultSwitchesOnReads();
     void silentSwitch();
-    void dropReadBlockSwitch();
     void nakWriteBlockSwitch();
     void noActivationSwitch();
     void otherLinesIgnored_data();
@@ -103,16 +86,16 @@ void ModuleProtocolTest::codeCheck_data()
     QTest::addColumn<QByteArray>("line");
     QTest::addColumn<QByteArray>("reply");
 
-    QTest::newRow("4 digits") << "1234" << codeCheckLine("1234") << QByteArray("PWDOK");
-    QTest::newRow("4 digits, other code") << "1234" << codeCheckLine("4321") << QByteArray("PWDERR");
-    QTest::newRow("prefix of the code") << "1234" << codeCheckLine("123") << QByteArray("PWDERR");
-    QTest::newRow("code and one digit more") << "1234" << codeCheckLine("12345") << QByteArray("PWDERR");
-    QTest::newRow("empty against 4 digits") << "1234" << codeCheckLine("") << QByteArray("PWDERR");
-    QTest::newRow("6 digits") << "987650" << codeCheckLine("987650") << QByteArray("PWDOK");
-    QTest::newRow("6 digits, last differs") << "987650" << codeCheckLine("987651") << QByteArray("PWDERR");
-    QTest::newRow("zeros are digits") << "0000" << codeCheckLine("0000") << QByteArray("PWDOK");
-    QTest::newRow("zeros are not an empty code") << "0000" << codeCheckLine("") << QByteArray("PWDERR");
-    QTest::newRow("empty against empty") << "" << codeCheckLine("") << QByteArray("PWDOK");
+    QTest::newRow("4 digits") << "1234" << QByteArray("RPWDEDCB00") << QByteArray("PWDOK");
+    QTest::newRow("4 digits, other code") << "1234" << QByteArray("RPWDBCDE00") << QByteArray("PWDERR");
+    QTest::newRow("prefix of the code") << "1234" << QByteArray("RPWDEDC000") << QByteArray("PWDERR");
+    QTest::newRow("code and one digit more") << "1234" << QByteArray("RPWDEDCBA0") << QByteArray("PWDERR");
+    QTest::newRow("empty against 4 digits") << "1234" << QByteArray("RPWD000000") << QByteArray("PWDERR");
+    QTest::newRow("6 digits") << "987650" << QByteArray("RPWD6789AF") << QByteArray("PWDOK");
+    QTest::newRow("6 digits, last differs") << "987650" << QByteArray("RPWD6789AE") << QByteArray("PWDERR");
+    QTest::newRow("zeros are digits") << "0000" << QByteArray("RPWDFFFF00") << QByteArray("PWDOK");
+    QTest::newRow("zeros are not an empty code") << "0000" << QByteArray("RPWD000000") << QByteArray("PWDERR");
+    QTest::newRow("empty against empty") << "" << QByteArray("RPWD000000") << QByteArray("PWDOK");
     QTest::newRow("lower-case hex") << "1234" << QByteArray("RPWDedcb00") << QByteArray("PWDERR");
 }
 
@@ -122,7 +105,7 @@ void ModuleProtocolTest::codeCheck()
     QFETCH(QByteArray, line);
     QFETCH(QByteArray, reply);
 
-    params::ParameterImage mem = demoParameterMemory();
+    ParameterMemory mem = demoParameterMemory();
     storeInstallerCode(mem, stored);
     ModuleProtocol module(mem);
     QCOMPARE(module.handleLine(line), Replies{reply});
@@ -133,57 +116,57 @@ void ModuleProtocolTest::refusedCodeLogsOut()
 {
     ModuleProtocol module(patternMemory());
     logIn(module);
-    QCOMPARE(module.handleLine(codeCheckLine(QStringLiteral("9999"))), Replies{"PWDERR"});
+    QCOMPARE(module.handleLine("RPWD666600"), Replies{"PWDERR"});
     QCOMPARE(module.handleLine("RDFL0000"), Replies{"PWDERR"});
 }
 
 void ModuleProtocolTest::readBlock_data()
 {
-    QTest::addColumn<int>("block");
-    for (int block = 0; block < memory::kBlockCount; ++block)
-        QTest::addRow("block %d", block) << block;
+    QTest::addColumn<QByteArray>("request");
+    QTest::addColumn<QByteArray>("reply");
+
+    // Blocks of one repeated byte sum to 32640 plus their address; sent
+    // least significant byte first.
+    QTest::newRow("block 1") << QByteArray("RDFL0001") << "RDFL" + frame(repeated("A1", 256), "0001", "817F0000");
+    QTest::newRow("block 5") << QByteArray("RDFL0005") << "RDFL" + frame(repeated("A5", 256), "0005", "857F0000");
+    QTest::newRow("block 7") << QByteArray("RDFL0007") << "RDFL" + frame(repeated("A7", 256), "0007", "877F0000");
+    // Bytes 180-182 hold the code: sum 32974 = 80CE.
+    QTest::newRow("block 0")
+        << QByteArray("RDFL0000")
+        << "RDFL" + frame(repeated("A0", 180) + "EDCB00" + repeated("A0", 73), "0000", "CE800000");
 }
 
 void ModuleProtocolTest::readBlock()
 {
-    QFETCH(int, block);
-    const params::ParameterImage mem = patternMemory();
-    ModuleProtocol module(mem);
+    QFETCH(QByteArray, request);
+    QFETCH(QByteArray, reply);
+    ModuleProtocol module(patternMemory());
     logIn(module);
-
-    Frame f{};
-    QCOMPARE(readFrame(module, std::uint16_t(block), f), FrameDecode::Good);
-    QVERIFY(std::equal(f.begin(), f.begin() + frame::kDataSize, mem.block(block).begin()));
-    QVERIFY(std::all_of(f.begin() + frame::kDataSize, f.begin() + frame::kAddressHigh,
-                        [](std::uint8_t b) { return b == 0; }));
-    QCOMPARE(f[frame::kAddressHigh], 0);
-    QCOMPARE(f[frame::kAddressLow], block);
-    // Least significant byte first, as the module sends it.
-    const std::uint32_t sum = frameChecksum(f);
-    QCOMPARE(f[frame::kChecksumAt], std::uint8_t(sum));
-    QCOMPARE(f[frame::kChecksumAt + 3], std::uint8_t(sum >> 24));
+    const Replies replies = module.handleLine(request);
+    QCOMPARE(replies, Replies{reply});
+    QCOMPARE(replies.front().size(), 544);
 }
 
 void ModuleProtocolTest::versionBlock_data()
 {
     QTest::addColumn<QByteArray>("program");
     QTest::addColumn<QByteArray>("data");
-    QTest::addColumn<QByteArray>("expectedProgram"); // bytes 0..31, zero bytes cut
-    QTest::addColumn<QByteArray>("expectedData");    // bytes 32..255, zero bytes cut
+    QTest::addColumn<QByteArray>("reply");
 
-    QTest::newRow("defaults") << QByteArray() << QByteArray() << QByteArray("GSM-SENTROVA V3.05") << QByteArray("2");
-    QTest::newRow("other texts") << QByteArray("V1") << QByteArray("3") << QByteArray("V1") << QByteArray("3");
-    const QByteArray overlong(40, 'P');
-    QTest::newRow("overlong program version") << overlong << QByteArray("2") << overlong.left(32) << QByteArray("2");
-    QTest::newRow("empty data version") << QByteArray("V9") << QByteArray("") << QByteArray("V9") << QByteArray();
+    QTest::newRow("defaults") << QByteArray() << QByteArray()
+                              << "RDFL" + frame(QByteArray("GSM-SENTROVA V3.05").toHex().toUpper() + repeated("00", 14)
+                                                    + "32" + repeated("00", 223),
+                                                "FFFF", "8E850000");
+    QTest::newRow("other texts") << QByteArray("V1") << QByteArray("3")
+                                 << "RDFL" + frame("5631" + repeated("00", 30) + "33" + repeated("00", 223), "FFFF",
+                                                   "F6810000");
 }
 
 void ModuleProtocolTest::versionBlock()
 {
     QFETCH(QByteArray, program);
     QFETCH(QByteArray, data);
-    QFETCH(QByteArray, expectedProgram);
-    QFETCH(QByteArray, expectedData);
+    QFETCH(QByteArray, reply);
 
     ModuleProtocol module(patternMemory());
     if (!program.isEmpty()) {
@@ -193,13 +176,7 @@ void ModuleProtocolTest::versionBlock()
         module.setVersionTexts(texts);
     }
     logIn(module);
-    Frame f{};
-    QCOMPARE(readFrame(module, frame::kVersionAddress, f), FrameDecode::Good);
-    QCOMPARE(frameAddress(f), frame::kVersionAddress);
-
-    const auto* bytes = reinterpret_cast<const char*>(f.data());
-    QCOMPARE(QByteArray(bytes, 32), expectedProgram.leftJustified(32, '\0'));
-    QCOMPARE(QByteArray(bytes + 32, frame::kDataSize - 32), expectedData.leftJustified(frame::kDataSize - 32, '\0'));
+    QCOMPARE(module.handleLine("RDFLFFFF"), Replies{reply});
 }
 
 void ModuleProtocolTest::readNeedsLogin_data()
@@ -221,6 +198,7 @@ void ModuleProtocolTest::unansweredReads_data()
     QTest::addColumn<QByteArray>("line");
     QTest::newRow("block past the parameters") << QByteArray("RDFL0008");
     QTest::newRow("address with a high byte") << QByteArray("RDFL0100");
+    QTest::newRow("past the event memory") << QByteArray("RDFLF004");
     QTest::newRow("three digits") << QByteArray("RDFL000");
     QTest::newRow("five digits") << QByteArray("RDFL00000");
     QTest::newRow("lower-case digits") << QByteArray("RDFLffff");
@@ -237,43 +215,32 @@ void ModuleProtocolTest::unansweredReads()
 
 void ModuleProtocolTest::writeIsStagedUntilActivated()
 {
-    const params::ParameterImage original = patternMemory();
+    const ParameterMemory original = patternMemory();
     ModuleProtocol module(original);
     logIn(module);
-    const BlockBytes data = filledBlock(0x40);
-    params::ParameterImage expected = original;
-    std::copy(data.begin(), data.end(), expected.block(5).begin());
 
-    QCOMPARE(writeBlock(module, writeFrameLine(data, 5)), Replies{"WROK"});
-    QCOMPARE(module.memory().staged(), expected.bytes());
-    QCOMPARE(module.memory().active(), original.bytes());
+    QCOMPARE(writeBlock(module, kWriteBlock3), Replies{"WROK"});
+    QCOMPARE(module.memory().staged(), withBlock(original, 3, 0x11));
+    QCOMPARE(module.memory().active(), original);
     // Reads come from the parameters in use.
-    Frame f{};
-    QCOMPARE(readFrame(module, 5, f), FrameDecode::Good);
-    QVERIFY(std::equal(f.begin(), f.begin() + frame::kDataSize, original.block(5).begin()));
+    QCOMPARE(module.handleLine("RDFL0003"), Replies{"RDFL" + frame(repeated("A3", 256), "0003", "837F0000")});
 
     QCOMPARE(module.handleLine("WRACT"), Replies{"CRCOK"});
-    QCOMPARE(module.memory().active(), expected.bytes());
-    QCOMPARE(readFrame(module, 5, f), FrameDecode::Good);
-    QVERIFY(std::equal(f.begin(), f.begin() + frame::kDataSize, data.begin()));
+    QCOMPARE(module.memory().active(), withBlock(original, 3, 0x11));
+    QCOMPARE(module.handleLine("RDFL0003"), Replies{"RDFL" + frame(repeated("11", 256), "0003", "837F0000")});
 }
 
 void ModuleProtocolTest::badWriteFrame_data()
 {
     QTest::addColumn<QByteArray>("line");
-    const QByteArray good = writeFrameLine(filledBlock(7), 2);
-
-    Frame lsbFirst = BuildWriteFrame(filledBlock(7), 2);
-    storeChecksumLsbFirst(lsbFirst);
-    QTest::newRow("checksum least significant byte first") << frameToHex(lsbFirst);
-    QByteArray changedData = good;
-    changedData[10] = changedData[10] == '0' ? '1' : '0';
-    QTest::newRow("data changed after the sum") << changedData;
-    QTest::newRow("one byte short") << good.left(frame::kHexDigits - 2);
-    QTest::newRow("one byte more") << good + "00";
-    QTest::newRow("odd length") << good.left(frame::kHexDigits - 1);
-    QTest::newRow("lower-case hex") << good.toLower();
-    QByteArray notHex = good;
+    QTest::newRow("checksum least significant byte first") << frame(repeated("11", 256), "0003", "837F0000");
+    QTest::newRow("checksum of another block") << frame(repeated("11", 256), "0003", "00007F82");
+    QTest::newRow("one data byte changed") << frame("10" + repeated("11", 255), "0003", "00007F83");
+    QTest::newRow("one byte short") << kWriteBlock3.left(538);
+    QTest::newRow("one byte more") << kWriteBlock3 + "00";
+    QTest::newRow("odd length") << kWriteBlock3.left(539);
+    QTest::newRow("lower-case hex") << frame(repeated("aa", 256), "0003", "00007f83");
+    QByteArray notHex = kWriteBlock3;
     notHex[100] = 'G';
     QTest::newRow("not a hex digit") << notHex;
     QTest::newRow("empty frame line") << QByteArray();
@@ -282,149 +249,136 @@ void ModuleProtocolTest::badWriteFrame_data()
 void ModuleProtocolTest::badWriteFrame()
 {
     QFETCH(QByteArray, line);
-    const params::ParameterImage original = patternMemory();
+    const ParameterMemory original = patternMemory();
     ModuleProtocol module(original);
     logIn(module);
     QCOMPARE(writeBlock(module, line), Replies{"WRFLERR"});
-    QCOMPARE(module.memory().staged(), original.bytes());
+    QCOMPARE(module.memory().staged(), original);
 }
 
 void ModuleProtocolTest::writeOutsideParameters()
 {
-    const params::ParameterImage original = patternMemory();
+    const ParameterMemory original = patternMemory();
     ModuleProtocol module(original);
     logIn(module);
-    for (const std::uint16_t address : {std::uint16_t(8), std::uint16_t(0x0100), std::uint16_t(0xF000)})
-        QCOMPARE(writeBlock(module, writeFrameLine(filledBlock(1), address)), Replies{"WROK"});
+    for (const QByteArray& line : {frame(repeated("11", 256), "0008", "00007F88"),
+                                   frame(repeated("11", 256), "0100", "00007F81"),
+                                   frame(repeated("11", 256), "F000", "00008070")})
+        QCOMPARE(writeBlock(module, line), Replies{"WROK"});
     QCOMPARE(module.handleLine("WRACT"), Replies{"CRCOK"});
-    QCOMPARE(module.memory().active(), original.bytes());
+    QCOMPARE(module.memory().active(), original);
 }
 
 void ModuleProtocolTest::writeAndActivateNeedLogin()
 {
-    const params::ParameterImage original = patternMemory();
+    const ParameterMemory original = patternMemory();
     ModuleProtocol module(original);
     QCOMPARE(module.handleLine("WRFL"), Replies{});
-    QCOMPARE(module.handleLine(writeFrameLine(filledBlock(9), 0)), Replies{"PWDERR"});
+    QCOMPARE(module.handleLine(kWriteBlock3), Replies{"PWDERR"});
     QCOMPARE(module.handleLine("WRACT"), Replies{"PWDERR"});
-    QCOMPARE(module.memory().staged(), original.bytes());
-    QCOMPARE(module.memory().active(), original.bytes());
+    QCOMPARE(module.memory().staged(), original);
+    QCOMPARE(module.memory().active(), original);
 }
 
 void ModuleProtocolTest::activatedCodeTakesEffect()
 {
     ModuleProtocol module(patternMemory());
     logIn(module);
-    params::ParameterImage changed = module.memory().activeImage();
-    storeInstallerCode(changed, QStringLiteral("987654"));
-    BlockBytes block0{};
-    std::copy_n(changed.block(0).begin(), frame::kDataSize, block0.begin());
-
-    QCOMPARE(writeBlock(module, writeFrameLine(block0, 0)), Replies{"WROK"});
-    QCOMPARE(module.handleLine(codeCheckLine(QStringLiteral("987654"))), Replies{"PWDERR"});
+    // Block 0 of one repeated byte 9A: the installer code 656565, sent as
+    // "9A9A9A".
+    QCOMPARE(writeBlock(module, frame(repeated("9A", 256), "0000", "00007F80")), Replies{"WROK"});
+    QCOMPARE(module.handleLine("RPWD9A9A9A"), Replies{"PWDERR"});
     logIn(module);
     QCOMPARE(module.handleLine("WRACT"), Replies{"CRCOK"});
-    QCOMPARE(module.handleLine(codeCheckLine(QStringLiteral("1234"))), Replies{"PWDERR"});
-    QCOMPARE(module.handleLine(codeCheckLine(QStringLiteral("987654"))), Replies{"PWDOK"});
+    QCOMPARE(module.handleLine(kLogIn), Replies{"PWDERR"});
+    QCOMPARE(module.handleLine("RPWD9A9A9A"), Replies{"PWDOK"});
 }
 
-void ModuleProtocolTest::refuseCodeSwitch()
+void ModuleProtocolTest::faultSwitchesOnReads_data()
 {
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QByteArray>("request");
+    QTest::addColumn<Replies>("replies");
+
+    QTest::newRow("refused code") << "refuseCode" << kLogIn << Replies{"PWDERR"};
+    // The next block number, and a checksum that fits it.
+    QTest::newRow("wrong block 1") << "wrongBlock" << QByteArray("RDFL0001")
+                                   << Replies{"RDFL" + frame(repeated("A1", 256), "0002", "827F0000")};
+    QTest::newRow("wrong block 7") << "wrongBlock" << QByteArray("RDFL0007")
+                                   << Replies{"RDFL" + frame(repeated("A7", 256), "0008", "887F0000")};
+    QTest::newRow("wrong version block keeps its high byte")
+        << "wrongBlock" << QByteArray("RDFLFFFF")
+        << Replies{"RDFL"
+                   + frame(QByteArray("GSM-SENTROVA V3.05").toHex().toUpper() + repeated("00", 14) + "32"
+                               + repeated("00", 223),
+                           "FF00", "8F840000")};
+    // Only the lowest checksum byte is spoilt.
+    QTest::newRow("bad checksum") << "badChecksum" << QByteArray("RDFL0002")
+                                  << Replies{"RDFL" + frame(repeated("A2", 256), "0002", "7D7F0000")};
+    QTest::newRow("dropped block") << "dropReadBlock" << QByteArray("RDFL0003") << Replies{};
+    QTest::newRow("other block than the dropped one") << "dropReadBlock" << QByteArray("RDFL0004")
+                                                     << Replies{"RDFL" + frame(repeated("A4", 256), "0004", "847F0000")};
+}
+
+void ModuleProtocolTest::faultSwitchesOnReads()
+{
+    QFETCH(QString, fault);
+    QFETCH(QByteArray, request);
+    QFETCH(Replies, replies);
+
     ModuleProtocol module(patternMemory());
-    module.faults().refuseCode = true;
-    QCOMPARE(module.handleLine(codeCheckLine(QStringLiteral("1234"))), Replies{"PWDERR"});
-    QVERIFY(!module.loggedIn());
-    module.faults().refuseCode = false;
     logIn(module);
-}
-
-void ModuleProtocolTest::wrongBlockSwitch_data()
-{
-    QTest::addColumn<int>("address");
-    QTest::addColumn<int>("sentAddress");
-    QTest::newRow("block 0") << 0 << 1;
-    QTest::newRow("block 7") << 7 << 8;
-    QTest::newRow("version block") << 0xFFFF << 0xFF00;
-}
-
-void ModuleProtocolTest::wrongBlockSwitch()
-{
-    QFETCH(int, address);
-    QFETCH(int, sentAddress);
-    ModuleProtocol module(patternMemory());
-    logIn(module);
-    module.faults().wrongBlock = true;
-    Frame f{};
-    QCOMPARE(readFrame(module, std::uint16_t(address), f), FrameDecode::Good);
-    QCOMPARE(int(frameAddress(f)), sentAddress);
-}
-
-void ModuleProtocolTest::badChecksumSwitch()
-{
-    const params::ParameterImage mem = patternMemory();
-    ModuleProtocol module(mem);
-    logIn(module);
-    module.faults().badChecksum = true;
-    Frame f{};
-    QCOMPARE(readFrame(module, 2, f), FrameDecode::Bad);
-    // Only the checksum is spoilt.
-    QVERIFY(std::equal(f.begin(), f.begin() + frame::kDataSize, mem.block(2).begin()));
-    QCOMPARE(frameAddress(f), 2);
+    FaultSwitches& faults = module.faults();
+    faults.refuseCode = fault == "refuseCode";
+    faults.wrongBlock = fault == "wrongBlock";
+    faults.badChecksum = fault == "badChecksum";
+    if (fault == "dropReadBlock")
+        faults.dropReadBlock = 3;
+    QCOMPARE(module.handleLine(request), replies);
 }
 
 void ModuleProtocolTest::silentSwitch()
 {
-    const params::ParameterImage original = patternMemory();
+    const ParameterMemory original = patternMemory();
     ModuleProtocol module(original);
     module.faults().silent = true;
-    QCOMPARE(module.handleLine(codeCheckLine(QStringLiteral("1234"))), Replies{});
+    QCOMPARE(module.handleLine(kLogIn), Replies{});
     QVERIFY(!module.loggedIn());
     QCOMPARE(module.handleLine("RDFLFFFF"), Replies{});
     QCOMPARE(module.handleLine("WRACT"), Replies{});
     module.faults().silent = false;
     logIn(module);
     module.faults().silent = true;
-    QCOMPARE(writeBlock(module, writeFrameLine(filledBlock(3), 1)), Replies{});
+    QCOMPARE(writeBlock(module, kWriteBlock3), Replies{});
     QCOMPARE(module.handleLine("WRACT"), Replies{});
-    QCOMPARE(module.memory().active(), original.bytes());
-}
-
-void ModuleProtocolTest::dropReadBlockSwitch()
-{
-    ModuleProtocol module(patternMemory());
-    logIn(module);
-    module.faults().dropReadBlock = 3;
-    QCOMPARE(module.handleLine("RDFL0003"), Replies{});
-    Frame f{};
-    for (const std::uint16_t other : {std::uint16_t(2), std::uint16_t(4), frame::kVersionAddress})
-        QCOMPARE(readFrame(module, other, f), FrameDecode::Good);
+    QCOMPARE(module.memory().active(), original);
 }
 
 void ModuleProtocolTest::nakWriteBlockSwitch()
 {
-    const params::ParameterImage original = patternMemory();
+    const ParameterMemory original = patternMemory();
     ModuleProtocol module(original);
     logIn(module);
-    module.faults().nakWriteBlock = 5;
-    QCOMPARE(writeBlock(module, writeFrameLine(filledBlock(1), 5)), Replies{});
-    QCOMPARE(module.memory().staged(), original.bytes());
+    module.faults().nakWriteBlock = 3;
+    QCOMPARE(writeBlock(module, kWriteBlock3), Replies{});
+    QCOMPARE(module.memory().staged(), original);
     // The next line is a command again, not a frame.
-    QCOMPARE(writeBlock(module, writeFrameLine(filledBlock(1), 4)), Replies{"WROK"});
-    QCOMPARE(module.memory().staged()[4 * frame::kDataSize], filledBlock(1)[0]);
+    QCOMPARE(writeBlock(module, frame(repeated("11", 256), "0004", "00007F84")), Replies{"WROK"});
+    QCOMPARE(module.memory().staged(), withBlock(original, 4, 0x11));
 }
 
 void ModuleProtocolTest::noActivationSwitch()
 {
-    const params::ParameterImage original = patternMemory();
+    const ParameterMemory original = patternMemory();
     ModuleProtocol module(original);
     logIn(module);
     module.faults().noActivation = true;
-    QCOMPARE(writeBlock(module, writeFrameLine(filledBlock(2), 0)), Replies{"WROK"});
+    QCOMPARE(writeBlock(module, kWriteBlock3), Replies{"WROK"});
     QCOMPARE(module.handleLine("WRACT"), Replies{});
-    QCOMPARE(module.memory().active(), original.bytes());
+    QCOMPARE(module.memory().active(), original);
     module.faults().noActivation = false;
     QCOMPARE(module.handleLine("WRACT"), Replies{"CRCOK"});
-    QCOMPARE(module.memory().active(), module.memory().staged());
+    QCOMPARE(module.memory().active(), withBlock(original, 3, 0x11));
 }
 
 void ModuleProtocolTest::otherLinesIgnored_data()

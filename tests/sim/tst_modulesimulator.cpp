@@ -1,8 +1,7 @@
 #include "ModuleSimulator.h"
 #include "RawPortClient.h"
 
-#include "link/BlockFrame.h"
-#include "link/Commands.h"
+#include "FrameText.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -15,10 +14,7 @@
 
 namespace {
 
-QByteArray codeCheckLine(const QString& code)
-{
-    return *commandLine(command::kCodeCheck, code);
-}
+const QByteArray kLogIn = "RPWDEDCB00"; // code 1234
 
 } // namespace
 
@@ -63,7 +59,7 @@ void ModuleSimulatorTest::linkFollowsSimulator()
         QCOMPARE(QFileInfo(link).symLinkTarget(), simulator.devicePath());
         RawPortClient port(link);
         QVERIFY(port.isOpen());
-        port.sendLine(codeCheckLine(QStringLiteral("1234")));
+        port.sendLine(kLogIn);
         QCOMPARE(port.readLine(), std::optional<QByteArray>("PWDOK"));
     }
     QVERIFY(!QFileInfo(link).isSymLink());
@@ -101,8 +97,8 @@ void ModuleSimulatorTest::assemblesLines_data()
     QTest::addColumn<QByteArrayList>("pieces");
     QTest::addColumn<QByteArrayList>("lines");
 
-    const QByteArray good = codeCheckLine(QStringLiteral("1234"));
-    const QByteArray bad = codeCheckLine(QStringLiteral("4321"));
+    const QByteArray good = kLogIn;
+    const QByteArray bad = QByteArray("RPWDBCDE00");
     QTest::newRow("one piece") << QByteArrayList{good + '\r'} << QByteArrayList{good};
     QTest::newRow("split in the word") << QByteArrayList{good.left(2), good.mid(2) + '\r'} << QByteArrayList{good};
     QTest::newRow("CR LF") << QByteArrayList{good + "\r\n"} << QByteArrayList{good};
@@ -137,8 +133,8 @@ void ModuleSimulatorTest::repliesEndWithCarriageReturnOnly()
     ModuleSimulator simulator;
     QVERIFY(simulator.start());
     RawPortClient port(simulator.devicePath());
-    port.sendLine(codeCheckLine(QStringLiteral("1")));
-    port.sendLine(codeCheckLine(QStringLiteral("1234")));
+    port.sendLine("RPWDE00000");
+    port.sendLine(kLogIn);
     QCOMPARE(port.readBytes(13), QByteArray("PWDERR\rPWDOK\r"));
 }
 
@@ -147,13 +143,12 @@ void ModuleSimulatorTest::writeAndActivate()
     ModuleSimulator simulator;
     QVERIFY(simulator.start());
     RawPortClient port(simulator.devicePath());
-    port.sendLine(codeCheckLine(QStringLiteral("1234")));
+    port.sendLine(kLogIn);
     QCOMPARE(port.readLine(), std::optional<QByteArray>("PWDOK"));
 
     // As the program sends it: the request line, then the hex in small pieces.
-    BlockBytes data{};
-    data.fill(0x5A);
-    const QByteArray hex = frameToHex(BuildWriteFrame(data, 3));
+    // Block 3 of 5A bytes, checksum 32643 most significant byte first.
+    const QByteArray hex = frametext::frame(frametext::repeated("5A", 256), "0003", "00007F83");
     port.sendLine("WRFL");
     for (qsizetype i = 0; i < hex.size(); i += 2)
         port.sendRaw(hex.mid(i, 2));
@@ -175,10 +170,10 @@ void ModuleSimulatorTest::faultsFlippedWhileRunning()
     RawPortClient port(simulator.devicePath());
 
     simulator.module().faults().silent = true;
-    port.sendLine(codeCheckLine(QStringLiteral("9")));
+    port.sendLine("RPWD600000");
     QVERIFY(QTest::qWaitFor([&] { return simulator.receivedLines().size() == 1; }, 10000));
     simulator.module().faults().silent = false;
-    port.sendLine(codeCheckLine(QStringLiteral("1234")));
+    port.sendLine(kLogIn);
     // The refusal of the first line would come first had it been answered.
     QCOMPARE(port.readLine(), std::optional<QByteArray>("PWDOK"));
 
@@ -186,8 +181,8 @@ void ModuleSimulatorTest::faultsFlippedWhileRunning()
     port.sendLine("RDFLFFFF");
     const std::optional<QByteArray> line = port.readLine();
     QVERIFY(line.has_value());
-    Frame f{};
-    QCOMPARE(decodeReplyFrame(*line, f), FrameDecode::Bad);
+    // The version block's checksum 34190 with its lowest byte spoilt.
+    QCOMPARE(line->right(12), QByteArray("FFFF71850000"));
 }
 
 void ModuleSimulatorTest::portMayBeClosedAndReopened()
@@ -196,7 +191,7 @@ void ModuleSimulatorTest::portMayBeClosedAndReopened()
     QVERIFY(simulator.start());
     {
         RawPortClient port(simulator.devicePath());
-        port.sendLine(codeCheckLine(QStringLiteral("1234")));
+        port.sendLine(kLogIn);
         QCOMPARE(port.readLine(), std::optional<QByteArray>("PWDOK"));
     }
     QTest::qWait(50);
@@ -204,7 +199,7 @@ void ModuleSimulatorTest::portMayBeClosedAndReopened()
     port.sendLine("RDFL0000");
     const std::optional<QByteArray> line = port.readLine();
     QVERIFY(line.has_value());
-    QCOMPARE(line->size(), frame::kReplyLineLength);
+    QCOMPARE(line->size(), 544);
 }
 
 void ModuleSimulatorTest::pacedOutputArrivesWhole()
@@ -214,7 +209,7 @@ void ModuleSimulatorTest::pacedOutputArrivesWhole()
     ModuleSimulator simulator(settings);
     QVERIFY(simulator.start());
     RawPortClient port(simulator.devicePath());
-    port.sendLine(codeCheckLine(QStringLiteral("1234")));
+    port.sendLine(kLogIn);
     QCOMPARE(port.readLine(), std::optional<QByteArray>("PWDOK"));
 
     QElapsedTimer clock;
@@ -222,9 +217,8 @@ void ModuleSimulatorTest::pacedOutputArrivesWhole()
     port.sendLine("RDFL0001");
     const std::optional<QByteArray> line = port.readLine();
     QVERIFY(line.has_value());
-    Frame f{};
-    QCOMPARE(decodeReplyFrame(*line, f), FrameDecode::Good);
-    QCOMPARE(f[frame::kAddressLow], 1);
+    QCOMPARE(line->size(), 544);
+    QCOMPARE(line->mid(532, 4), QByteArray("0001"));
     // 545 characters take about 280 ms at 1920 characters a second; a slow
     // machine only makes this longer.
     QVERIFY2(clock.elapsed() >= 200, qPrintable(QString::number(clock.elapsed())));
@@ -240,7 +234,7 @@ void ModuleSimulatorTest::modemInFront()
     QVERIFY(simulator.start());
     QVERIFY(simulator.modem());
     RawPortClient port(simulator.devicePath());
-    const QByteArray code = codeCheckLine(QStringLiteral("1234"));
+    const QByteArray code = kLogIn;
 
     port.sendLine(code);
     QCOMPARE(port.readLine(), std::optional<QByteArray>("ERROR"));
@@ -274,12 +268,12 @@ void ModuleSimulatorTest::liveModuleOverTheLine()
     QVERIFY(simulator.start());
     RawPortClient port(simulator.devicePath());
 
-    port.sendLine(*commandLine(command::kStatusPoll, QStringLiteral("1234")));
+    port.sendLine("RPWSEDCB00");
     const std::optional<QByteArray> report = port.readLine();
     QVERIFY(report && report->startsWith("AT_["));
     QCOMPARE(report->size(), 86);
     // The module's messages are in windows-1250.
-    port.sendLine(*commandLine(command::kArmP2, QStringLiteral("1234")));
+    port.sendLine("PT2AEDCB00");
     QCOMPARE(port.readLine(), std::optional<QByteArray>("AT_/\xC9" "les\xED" "tve: 2. part\xED" "ci\xF3"));
     QVERIFY(simulator.module().live().armed(2));
 }

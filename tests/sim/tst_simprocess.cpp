@@ -1,10 +1,8 @@
 #include "RawPortClient.h"
 
-#include "link/BlockFrame.h"
-#include "link/Commands.h"
-#include "params/DataFile.h"
-#include "params/TextFields.h"
+#include "FrameText.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -23,10 +21,6 @@ QString simulatorPath()
     return qEnvironmentVariable("SENTROVA_SIM");
 }
 
-QByteArray codeCheckLine(const QString& code)
-{
-    return *commandLine(command::kCodeCheck, code);
-}
 
 // The first line the process prints, without its line end.
 QByteArray firstLine(QProcess& process)
@@ -80,21 +74,19 @@ void SimProcessTest::servesUntilSignalled()
     {
         RawPortClient port(link);
         QVERIFY(port.isOpen());
-        port.sendLine(codeCheckLine(QStringLiteral("1234")));
+        port.sendLine("RPWDEDCB00"); // 1234
         QCOMPARE(port.readLine(kTimeoutMs), std::optional<QByteArray>("PWDOK"));
-        port.sendLine(codeCheckLine(QStringLiteral("4321")));
+        port.sendLine("RPWDBCDE00"); // 4321
         QCOMPARE(port.readLine(kTimeoutMs), std::optional<QByteArray>("PWDERR"));
-        port.sendLine(codeCheckLine(QStringLiteral("1234")));
+        port.sendLine("RPWDEDCB00");
         QCOMPARE(port.readLine(kTimeoutMs), std::optional<QByteArray>("PWDOK"));
 
-        port.sendLine(readRequestLine(frame::kVersionAddress));
+        port.sendLine("RDFLFFFF");
         const std::optional<QByteArray> line = port.readLine(kTimeoutMs);
         QVERIFY(line.has_value());
+        QCOMPARE(line->left(40), "RDFL" + QByteArray("GSM-SENTROVA V3.05").toHex().toUpper());
         QCOMPARE(line->size(), 544);
-        QVERIFY(line->startsWith("RDFL"));
-        Frame f{};
-        QCOMPARE(decodeReplyFrame(*line, f), FrameDecode::Good);
-        QCOMPARE(QByteArray(reinterpret_cast<const char*>(f.data())), QByteArray("GSM-SENTROVA V3.05"));
+        QCOMPARE(line->right(12), QByteArray("FFFF8E850000"));
     }
 
     QCOMPARE(::kill(pid_t(process.processId()), signalNumber), 0);
@@ -109,11 +101,17 @@ void SimProcessTest::dataFileLoadedAndSaved()
     QTemporaryDir dir;
     const QString in = dir.filePath(QStringLiteral("in.SD2"));
     const QString out = dir.filePath(QStringLiteral("out.SD2"));
-    params::ParameterImage image;
-    for (int i = 0; i < params::ParameterImage::kSize; ++i)
-        image.set(i, std::uint8_t(i * 7 + 3));
-    params::WriteCode(image, params::fieldRef(params::Field::InstallerCode), QStringLiteral("2468"));
-    QVERIFY(params::SaveDataFile(in, image));
+    // Block n filled with 30 + n, and one byte more that is not read; the
+    // installer code 2468 at 180.
+    QByteArray image;
+    for (int block = 0; block < 8; ++block)
+        image.append(256, char(0x30 + block));
+    image.replace(180, 3, QByteArray("\xDB\x97\x00", 3));
+    {
+        QFile file(in);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(image + 'X'), 2049);
+    }
 
     QProcess process;
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -122,22 +120,17 @@ void SimProcessTest::dataFileLoadedAndSaved()
     const QByteArray device = firstLine(process);
     QVERIFY2(device.startsWith("/dev/"), device.constData());
 
-    std::array<std::uint8_t, frame::kDataSize> written{};
-    written.fill(0xA5);
     {
         RawPortClient port(QString::fromLocal8Bit(device));
         // The code stored in the file is the one accepted.
-        port.sendLine(codeCheckLine(QStringLiteral("2468")));
+        port.sendLine("RPWDDB9700");
         QCOMPARE(port.readLine(kTimeoutMs), std::optional<QByteArray>("PWDOK"));
-        port.sendLine(readRequestLine(6));
-        const std::optional<QByteArray> line = port.readLine(kTimeoutMs);
-        QVERIFY(line.has_value());
-        Frame f{};
-        QCOMPARE(decodeReplyFrame(*line, f), FrameDecode::Good);
-        QVERIFY(std::equal(image.block(6).begin(), image.block(6).end(), f.begin()));
+        port.sendLine("RDFL0006");
+        QCOMPARE(port.readLine(kTimeoutMs),
+                 std::optional<QByteArray>("RDFL" + frametext::frame(frametext::repeated("36", 256), "0006", "867F0000")));
 
         port.sendLine("WRFL");
-        port.sendLine(frameToHex(BuildWriteFrame(written, 6)));
+        port.sendLine(frametext::frame(frametext::repeated("A5", 256), "0006", "00007F86"));
         QCOMPARE(port.readLine(kTimeoutMs), std::optional<QByteArray>("WROK"));
         port.sendLine("WRACT");
         QCOMPARE(port.readLine(kTimeoutMs), std::optional<QByteArray>("CRCOK"));
@@ -146,12 +139,9 @@ void SimProcessTest::dataFileLoadedAndSaved()
     QCOMPARE(::kill(pid_t(process.processId()), SIGTERM), 0);
     QVERIFY(process.waitForFinished(kTimeoutMs));
     QCOMPARE(process.exitCode(), 0);
-    params::ParameterImage expected = image;
-    std::copy(written.begin(), written.end(), expected.block(6).begin());
-    params::ParameterImage saved;
-    QVERIFY(params::OpenDataFile(out, saved));
-    QCOMPARE(QFileInfo(out).size(), params::ParameterImage::kSize);
-    QVERIFY(saved == expected);
+    QFile saved(out);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), image.left(1536) + QByteArray(256, '\xA5') + image.mid(1792));
 }
 
 void SimProcessTest::helpExitsAtOnce()

@@ -2,172 +2,176 @@
 #include "ModuleProtocol.h"
 #include "StatusLines.h"
 
-#include "link/Commands.h"
-#include "monitor/StatusReport.h"
-#include "params/ImageLayout.h"
-#include "monitor/SupplyVoltage.h"
-
 #include <QTest>
+
+#include <functional>
 
 namespace {
 
-using monitor::Tone;
-using monitor::ToneText;
+using Change = std::function<void(LiveModule&)>;
 
-// The report the program decodes from the module's answer to a status poll.
-monitor::StatusReport polledReport(ModuleProtocol& module)
+// The demo module at rest, up to the GSM signal: 32 spare characters; loops
+// of IN1-IN12 (1k for open-active and DEOL zones at rest, 2k for
+// short-active ones, the radio detectors' bit field 1 + 2·4 + 3·16 = 57 as
+// "i") and the A and B inputs; the zone types; 13.8 V at the terminals as
+// "=:"; no output on; both partitions disarmed; signal 23 as "G".
+const QByteArray kSpare = QByteArray(32, '0');
+
+QByteArray restLine(const QByteArray& tail)
 {
-    const ModuleProtocol::Replies replies =
-        module.handleLine(*commandLine(command::kStatusPoll, QString::fromUtf16(demo::kInstallerCode)));
-    const std::optional<monitor::StatusReport> report =
-        replies.isEmpty() ? std::nullopt : monitor::parseStatusReport(replies.first());
-    if (!report)
-        qWarning("no status report in %s", replies.join(' ').constData());
-    return report.value_or(monitor::StatusReport{});
+    return "AT_[" + kSpare + ",1111112ii12211,1222210331000,=:,000000000,00,G" + tail;
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(Change)
 
 class StatusLinesTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void layout_data();
-    void layout();
-    void voltagesDecodeAsMeant();
+    void forms_data();
+    void forms();
+    void changes_data();
+    void changes();
+    void voltage_data();
+    void voltage();
     void temperature_data();
     void temperature();
-    void inputsFollowWiring_data();
-    void inputsFollowWiring();
-    void radioWarning();
-    void outputsAndSupplies();
+    void lastEventsNewestFirst();
+    void messageInCodePage();
 };
 
-void StatusLinesTest::layout_data()
+void StatusLinesTest::forms_data()
 {
     QTest::addColumn<int>("form");
-    QTest::addColumn<int>("length");
-    QTest::newRow("form 1") << 1 << 84;
-    QTest::newRow("form 2") << 2 << 86;
-    QTest::newRow("form 3") << 3 << 89;
-    QTest::newRow("form 4") << 4 << 92;
+    QTest::addColumn<QByteArray>("line");
+    QTest::newRow("form 1") << 1 << restLine("]");
+    QTest::newRow("form 2: mains on") << 2 << restLine(",1]");
+    // Battery 12.9 V as "<C", 24 °C as "18".
+    QTest::newRow("form 3: battery") << 3 << restLine(",1,<C]");
+    QTest::newRow("form 4: temperature") << 4 << restLine(",1,<C,18]");
 }
 
-void StatusLinesTest::layout()
+void StatusLinesTest::forms()
 {
     QFETCH(int, form);
-    QFETCH(int, length);
+    QFETCH(QByteArray, line);
     ModuleProtocol module(demoParameterMemory());
-    const QByteArray line = statusline::reportLine(module.live(), form);
-    QCOMPARE(line.size(), length);
-    QVERIFY(line.startsWith("AT_["));
-    for (int at : {36, 51, 65, 68, 78, 81})
-        QVERIFY2(line[at] == ',', qPrintable(QString::number(at)));
-    QCOMPARE(line.back(), ']');
-
     module.setStatusForm(form);
-    const monitor::StatusReport report = polledReport(module);
-    QCOMPARE(report.form, form);
-    QCOMPARE(report.voltages.terminalTenths, 138);
-    QCOMPARE(report.voltages.batteryTenths, form >= 3 ? std::optional<int>(129) : std::nullopt);
-    QCOMPARE(report.mains, (form >= 2 ? ToneText{"OK", Tone::Green} : ToneText{"?", Tone::Grey}));
-    QCOMPARE(report.temperature, form == 4 ? QStringLiteral("24 C°") : QString());
-    QCOMPARE(report.gsmSignal, 23);
+    QCOMPARE(module.handleLine("RPWSEDCB00").value(0), line);
+    QCOMPARE(line.size(), QList<int>({84, 86, 89, 92}).at(form - 1));
 }
 
-void StatusLinesTest::voltagesDecodeAsMeant()
+void StatusLinesTest::changes_data()
 {
-    for (int tenths = 59; tenths <= 671; ++tenths) {
-        const std::array<char, 2> pair = statusline::sixBitPair(statusline::rawForTenths(tenths));
-        for (char c : pair)
-            QVERIFY(c >= '0' && c <= 'o');
-        const int raw = 64 * (pair[0] - '0') + (pair[1] - '0');
-        QCOMPARE(monitor::voltageTenths(raw), tenths);
-    }
-    QCOMPARE(statusline::sixBitPair(statusline::rawForTenths(138)), (std::array<char, 2>{'=', ':'}));
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<QByteArray>("line");
+
+    // "Nappali" (IN3, DEOL, partition 1): its loop shows 2k, both sirens, relay
+    // 1 (armed) and relay 2 (alarm) are on.
+    QTest::newRow("IN3 tripped, partition 1 armed")
+        << Change([](LiveModule& m) { m.arm(1); m.tripInput(3); })
+        << "AT_[" + kSpare + ",1121112ii12211,1222210331000,=:,111100000,10,G,1]";
+    // "Pince" (IN7, short-active, partition 2) trips unarmed: loop short, no alarm.
+    QTest::newRow("IN7 tripped, disarmed") << Change([](LiveModule& m) { m.tripInput(7); })
+                                           << "AT_[" + kSpare + ",1111110ii12211,1222210331000,=:,000000000,00,G,1]";
+    QTest::newRow("IN2 (DEOL) tampered") << Change([](LiveModule& m) { m.tamperInput(2); })
+                                         << "AT_[" + kSpare + ",1311112ii12211,1222210331000,=:,000000000,00,G,1]";
+    QTest::newRow("IN1 (open-active) tampered") << Change([](LiveModule& m) { m.tamperInput(1); })
+                                                << "AT_[" + kSpare + ",3111112ii12211,1222210331000,=:,000000000,00,G,1]";
+    // Radio IN8: rest 1, signal 1 at bits 2-3, no B channel 3 at bits 4-5,
+    // low battery 64: 117, sent as the character 48 + 117.
+    QTest::newRow("radio IN8 weak, low battery")
+        << Change([](LiveModule& m) { m.setRadioDetails(8, 1, true); })
+        << "AT_[" + kSpare + ",1111112\xA5i12211,1222210331000,=:,000000000,00,G,1]";
+    // Radio IN9 (partition 1) in alarm: 2 + 2·4 + 3·16 = 58, "j".
+    QTest::newRow("radio IN9 in alarm, partition 1 armed")
+        << Change([](LiveModule& m) { m.arm(1); m.tripInput(9); })
+        << "AT_[" + kSpare + ",1111112ij12211,1222210331000,=:,111100000,10,G,1]";
+    // Without mains the terminals show the battery, 12.9 V; signal 31 is "O".
+    QTest::newRow("outputs, mains lost")
+        << Change([](LiveModule& m) {
+               m.outputs().relays[2] = true;
+               m.outputs().out2Overcurrent = true;
+               m.outputs().keypadOvercurrent = true;
+               m.setMains(false);
+               m.setGsmSignal(31);
+           })
+        << "AT_[" + kSpare + ",1111112ii12211,1222210331000,<C,000011001,00,O,0]";
+}
+
+void StatusLinesTest::changes()
+{
+    QFETCH(Change, change);
+    QFETCH(QByteArray, line);
+    ModuleProtocol module(demoParameterMemory());
+    module.setStatusForm(2);
+    change(module.live());
+    QCOMPARE(module.handleLine("RPWSEDCB00").value(0), line);
+}
+
+void StatusLinesTest::voltage_data()
+{
+    // The program reads t = trunc((10 raw - 3600) / 61) + 59 tenths.
+    QTest::addColumn<int>("tenths");
+    QTest::addColumn<QByteArray>("pair");
+    QTest::newRow("5.9 V, raw 360") << 59 << QByteArray("5X");
+    QTest::newRow("6.0 V, raw 367") << 60 << QByteArray("5_");
+    QTest::newRow("12.9 V, raw 787") << 129 << QByteArray("<C");
+    QTest::newRow("13.8 V, raw 842") << 138 << QByteArray("=:");
+    QTest::newRow("67.1 V, raw 4094") << 671 << QByteArray("on");
+    QTest::newRow("below the range") << 0 << QByteArray("5X");
+    QTest::newRow("above the range") << 1000 << QByteArray("on");
+}
+
+void StatusLinesTest::voltage()
+{
+    QFETCH(int, tenths);
+    QFETCH(QByteArray, pair);
+    ModuleProtocol module(demoParameterMemory());
+    module.live().setTerminalTenths(tenths);
+    QCOMPARE(statusline::reportLine(module.live(), 1).mid(66, 2), pair);
 }
 
 void StatusLinesTest::temperature_data()
 {
     QTest::addColumn<int>("celsius");
     QTest::addColumn<QByteArray>("pair");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("21") << 21 << QByteArray("15") << "21 C°";
-    QTest::newRow("-1") << -1 << QByteArray("81") << "-1 C°";
-    QTest::newRow("0") << 0 << QByteArray("00") << "0 C°";
-    QTest::newRow("-15") << -15 << QByteArray("8?") << "-15 C°";
+    QTest::newRow("21") << 21 << QByteArray("15");
+    QTest::newRow("-1") << -1 << QByteArray("81");
+    QTest::newRow("0") << 0 << QByteArray("00");
+    QTest::newRow("-15") << -15 << QByteArray("8?");
 }
 
 void StatusLinesTest::temperature()
 {
     QFETCH(int, celsius);
     QFETCH(QByteArray, pair);
-    QFETCH(QString, shown);
     ModuleProtocol module(demoParameterMemory());
     module.live().setTemperature(celsius);
     QCOMPARE(statusline::reportLine(module.live(), 4).mid(89, 2), pair);
-    QCOMPARE(polledReport(module).temperature, shown);
 }
 
-void StatusLinesTest::inputsFollowWiring_data()
-{
-    QTest::addColumn<int>("input");
-    for (int n = 1; n <= LiveModule::kInputs; ++n)
-        QTest::addRow("IN%d", n) << n;
-}
-
-void StatusLinesTest::inputsFollowWiring()
-{
-    QFETCH(int, input);
-    const params::ParameterImage mem = demoParameterMemory();
-    ModuleProtocol module(mem);
-    const int wiring = mem.at(params::offsetOf(params::Field::ZoneWiring, input));
-    QCOMPARE(statusline::reportLine(module.live(), 4)[51 + input], char('0' + wiring));
-
-    const auto state = [&] { return polledReport(module).inputs[std::size_t(input - 1)].state; };
-    QCOMPARE(state(), (ToneText{"Alaphelyzet", Tone::Green}));
-    module.live().tripInput(input);
-    QCOMPARE(state(), (ToneText{"Riasztás", Tone::Red}));
-    module.live().restoreInput(input);
-    QCOMPARE(state(), (ToneText{"Alaphelyzet", Tone::Green}));
-    // Only a double end-of-line loop and a radio detector can tell a tamper.
-    module.live().tamperInput(input);
-    const bool tells = wiring == monitor::wire::kDoubleEndOfLine || wiring == monitor::wire::kRadio;
-    QCOMPARE(state(), (tells ? ToneText{"Szabotázs", Tone::Red} : ToneText{"Riasztás", Tone::Red}));
-}
-
-void StatusLinesTest::radioWarning()
+void StatusLinesTest::lastEventsNewestFirst()
 {
     ModuleProtocol module(demoParameterMemory());
-    const int radio = 8; // "Ablak É" in the demo memory
-    QCOMPARE(module.live().inputWiring(radio), monitor::wire::kRadio);
-    module.live().setRadioDetails(radio, 1, true);
-    const monitor::InputDisplay shown = polledReport(module).inputs[radio - 1];
-    QCOMPARE(shown.loop, QStringLiteral("V! A1  /  B-"));
-    QCOMPARE(shown.loopTone, std::optional<Tone>(Tone::Red));
-    QCOMPARE(shown.state.text, QStringLiteral("Alaphelyzet"));
+    EventMemory& events = module.live().events();
+    for (int i = 0; i < 96; ++i)
+        events.log(eventRecord(0, 0, QDateTime(QDate(2024, 1, 1), QTime(0, 0))));
+    // Mains fault on 5 March 7:09, to S1; user 2 arms partition 2 on 12
+    // December 23:59, for the central station.
+    events.log(eventRecord(32, 0, QDateTime(QDate(2024, 3, 5), QTime(7, 9)), 0x10));
+    events.log(eventRecord(28, 2, QDateTime(QDate(2024, 12, 12), QTime(23, 59)), 0, 0x01));
+    QCOMPARE(module.handleLine("RPWEEDCB00").value(0),
+             "AT_{1CC20C173B000001" "2030050709001000" + QByteArray("0010010000000000").repeated(6));
 }
 
-void StatusLinesTest::outputsAndSupplies()
+void StatusLinesTest::messageInCodePage()
 {
-    ModuleProtocol module(demoParameterMemory());
-    OutputStates& out = module.live().outputs();
-    out.relays[2] = true;
-    out.out2Overcurrent = true;
-    out.keypadOvercurrent = true;
-    module.live().setMains(false);
-    module.live().setGsmSignal(31);
-    const monitor::StatusReport report = polledReport(module);
-    QCOMPARE(report.relays[2], (ToneText{"BE", Tone::Green}));
-    QCOMPARE(report.relays[0], (ToneText{"KI", Tone::Black}));
-    QCOMPARE(report.outputs[0], (ToneText{"0 V", Tone::Black}));
-    QCOMPARE(report.outputs[1], (ToneText{"Túláram", Tone::Red}));
-    QCOMPARE(report.keypadSupply, (ToneText{"Túláram", Tone::Red}));
-    QCOMPARE(report.fixedSupply, (ToneText{"12 V", Tone::Green}));
-    QCOMPARE(report.mains, (ToneText{"0V", Tone::Red}));
-    // Without the charger the terminals carry the battery's voltage.
-    QCOMPARE(report.voltages.terminalTenths, 129);
-    QCOMPARE(report.gsmSignal, 31);
+    // One byte a character; one the code page lacks is "?".
+    QCOMPARE(statusline::messageLine(QStringLiteral("Hőmérséklet: ű€ж")),
+             QByteArray("AT_/H\xF5m\xE9rs\xE9klet: \xFB\x80?"));
 }
 
 QTEST_GUILESS_MAIN(StatusLinesTest)

@@ -2,6 +2,7 @@
 
 #include "ModuleSimulator.h"
 #include "link/DeviceLink.h"
+#include "params/ParameterImage.h"
 
 #include <QString>
 #include <QTemporaryDir>
@@ -29,3 +30,11 @@ public:
 private:
     QTemporaryDir m_dir;
 };
+
+// The simulator keeps its memory as plain bytes; the program as an image.
+inline params::ParameterImage imageOf(const ParameterMemory& memory)
+{
+    params::ParameterImage image;
+    image.bytes() = memory;
+    return image;
+}

@@ -19,6 +19,9 @@ ArmingModeBox::ArmingModeBox(QWidget* parent)
     const QString caption = QStringLiteral("Élesítés és kikapcsolás módja az A és B bemeneteken :");
     lbTOnOffAB = new QLabel(caption, this);
     lbTOnOffAB->setObjectName(QStringLiteral("lbTOnOffAB"));
+    // The caption wraps like the page's other long captions, so that the
+    // telephone page keeps to the editor's width.
+    lbTOnOffAB->setWordWrap(true);
     edOnOffMode = new NumberBox(params::fieldRef(params::Field::ArmingMode).range, this);
     edOnOffMode->setObjectName(QStringLiteral("edOnOffMode"));
     edOnOffMode->setAccessibleName(caption.chopped(2));
@@ -32,8 +35,7 @@ ArmingModeBox::ArmingModeBox(QWidget* parent)
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(lbTOnOffAB);
-    layout->addStretch(1);
+    layout->addWidget(lbTOnOffAB, 1);
     // The button takes the up-down's place, right against the number.
     auto* number = new QHBoxLayout;
     number->setSpacing(0);
