@@ -67,6 +67,13 @@ bool ModuleSimulator::start(const QString& linkPath)
     return true;
 }
 
+void ModuleSimulator::hangUp()
+{
+    m_reader.reset();
+    m_output.reset();
+    m_terminal.close();
+}
+
 void ModuleSimulator::setBaudRate(int baud)
 {
     m_baudRate = baud;

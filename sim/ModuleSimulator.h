@@ -31,6 +31,9 @@ public:
     // Opens the pseudo-terminal and starts serving; with a link path, also
     // links that path to the device. On failure see errorString().
     bool start(const QString& linkPath = {});
+    // Stops serving and closes the pseudo-terminal, as a module that is
+    // switched off or a cable that is pulled.
+    void hangUp();
     QString errorString() const { return m_terminal.errorString(); }
 
     // The slave device the program opens, e.g. /dev/pts/5.

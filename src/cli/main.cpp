@@ -37,8 +37,15 @@ int main(int argc, char* argv[])
         err << "sentrova-cli: cannot open the port " << options.port << Qt::endl;
         return cli::kFailure;
     }
+    // A lost device ends the running wait at once; the command then fails
+    // whatever it had done so far.
+    bool portLost = false;
+    QObject::connect(&link.serial(), &SerialLink::portLost, [&](const QString& reason) {
+        portLost = true;
+        err << "sentrova-cli: port lost: " << reason << Qt::endl;
+    });
     cli::Session session{link, out, err};
     const int status = options.command->run(session, options.argument);
     link.serial().close();
-    return status;
+    return portLost ? cli::kFailure : status;
 }

@@ -1,18 +1,23 @@
 #pragma once
 
-#include <QObject>
+#include <QAbstractListModel>
 #include <QStringList>
 
-// The text of the serial monitor: one line per received line and per logged
-// sent line, always followed by an empty last line that stands for the line
-// being filled.
-class MonitorLog : public QObject
+// The text of the serial monitor, kept once for the whole program: one line
+// per received line and per logged sent line, always followed by an empty
+// last line that stands for the line being filled. It keeps the newest lines
+// only, so that a flooding line or days of polling cannot exhaust memory. The
+// monitor window shows it as a list model.
+class MonitorLog : public QAbstractListModel
 {
     Q_OBJECT
 public:
-    using QObject::QObject;
-
+    // Filled lines kept; the oldest is dropped when another arrives. A day
+    // of status polling fits.
+    static constexpr qsizetype kMaxLines = 100000;
     static constexpr QStringView kSentPrefix = u"------> ";
+
+    explicit MonitorLog(QObject* parent = nullptr, qsizetype maxLines = kMaxLines);
 
     // Replaces the last (empty) line by `text` and adds a new empty line.
     void append(const QString& text);
@@ -20,10 +25,10 @@ public:
 
     const QStringList& lines() const { return m_lines; }
 
-signals:
-    void appended(const QString& text);
-    void cleared();
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
 private:
     QStringList m_lines;
+    qsizetype m_maxLines;
 };

@@ -127,6 +127,8 @@ private:
 
     void plugReceivers();
     void showReport(const monitor::StatusReport& report);
+    // Arms or disarms at once, unless a transaction waits.
+    void sendPartitionCommand(std::uint8_t index);
     // Holds polling at `ticks` and pumps until the hold has run down to 1.
     void holdPolling(int ticks);
     void centreOnScreen();
