@@ -1,11 +1,14 @@
 // The block transactions of the link against the simulated module over a
 // pseudo-terminal.
+#include "FarSide.h"
 #include "LinkedModule.h"
 #include "TestTicks.h"
 
 #include "link/Commands.h"
 #include "link/LinkTexts.h"
 
+#include <QElapsedTimer>
+#include <QScopeGuard>
 #include <QTest>
 
 namespace {
@@ -125,16 +128,6 @@ private slots:
         QVERIFY(m.link.countdown().value() > 0);
     }
 
-    void silentModuleLetsAReadRunOut()
-    {
-        LinkedModule m;
-        QVERIFY(m.connect());
-        QVERIFY(m.link.blocks().CheckInstallerCode());
-        m.sim.module().faults().silent = true;
-        QVERIFY(!m.link.blocks().readBlock(1));
-        QCOMPARE(m.link.countdown().value(), 0);
-    }
-
     void writeIsAcknowledgedAndActivated()
     {
         LinkedModule m;
@@ -154,16 +147,6 @@ private slots:
         QVERIFY(at >= 0 && at + 1 < lines.size());
         QCOMPARE(lines[at + 1], frameToHex(BuildWriteFrame(data, 3)));
         QCOMPARE(lines.last(), QByteArray("WRACT"));
-    }
-
-    void writeNotAcknowledged()
-    {
-        LinkedModule m;
-        QVERIFY(m.connect());
-        QVERIFY(m.link.blocks().CheckInstallerCode());
-        m.sim.module().faults().silent = true;
-        QVERIFY(!m.link.blocks().writeBlock(BuildWriteFrame(patternBlock(1), 0)));
-        QCOMPARE(m.link.countdown().value(), 0);
     }
 
     void acknowledgementBeforeTheFinalCrIsNotCounted()
@@ -202,14 +185,48 @@ private slots:
                                            WriteConfirmation::AcknowledgedOrFailed));
     }
 
-    void activationNotConfirmed()
+    // Against a line that never answers, each wait runs its whole budget of
+    // ticks; the far side shows the request exactly as it went out.
+    void waitsRunTheirTickBudget_data()
     {
-        LinkedModule m;
-        QVERIFY(m.connect());
-        QVERIFY(m.link.blocks().CheckInstallerCode());
-        m.sim.module().faults().silent = true;
-        QVERIFY(!m.link.blocks().activate());
-        QCOMPARE(m.link.countdown().value(), 0);
+        QTest::addColumn<int>("step");
+        QTest::addColumn<int>("budget");
+        QTest::addColumn<QByteArray>("request");
+        const QByteArray zeroFrameForBlock0 = QByteArray(532, '0') + "00007F80";
+        QTest::newRow("code check") << 0 << 30 << QByteArray("RPWDEDCB00\r");
+        QTest::newRow("block read") << 1 << 50 << QByteArray("RDFL0003\r");
+        QTest::newRow("block write") << 2 << 80 << "WRFL\r" + zeroFrameForBlock0 + "\r";
+        QTest::newRow("activation") << 3 << 100 << QByteArray("WRACT\r");
+    }
+
+    void waitsRunTheirTickBudget()
+    {
+        QFETCH(int, step);
+        QFETCH(int, budget);
+        QFETCH(QByteArray, request);
+        constexpr int kTickMs = 20;
+        ticks::setLengthMs(kTickMs);
+        const auto restore = qScopeGuard([] { useTestTicks(); });
+        FarSide far;
+        DeviceLink link;
+        link.codeTimer().stop();
+        link.setCodeSource([] { return QStringLiteral("1234"); });
+        link.serial().setPortName(far.devicePath());
+        QVERIFY(link.serial().open());
+        BlockTransfer& blocks = link.blocks();
+        QElapsedTimer clock;
+        clock.start();
+        switch (step) {
+        case 0: QVERIFY(!blocks.CheckInstallerCode()); break;
+        case 1: QVERIFY(!blocks.readBlock(3)); break;
+        case 2: QVERIFY(!blocks.writeBlock(BuildWriteFrame(std::array<std::uint8_t, 256>{}, 0))); break;
+        case 3: QVERIFY(!blocks.activate()); break;
+        }
+        const qint64 elapsed = clock.elapsed();
+        // The first tick may come at once; a busy machine only adds time.
+        QVERIFY2(elapsed >= (budget - 1) * kTickMs, qPrintable(QString::number(elapsed)));
+        QVERIFY2(elapsed < budget * kTickMs * 3 / 2, qPrintable(QString::number(elapsed)));
+        QCOMPARE(far.take(request.size()), request);
     }
 
     void secondTransactionIsRefused()
