@@ -22,12 +22,14 @@ public:
     // returns all that came.
     QByteArray take(qsizetype count)
     {
-        QTest::qWaitFor(
+        const bool arrived = QTest::qWaitFor(
             [&] {
                 readAvailable();
                 return m_bytes.size() >= count;
             },
             5000);
+        if (!arrived)
+            qWarning("only %lld of %lld bytes arrived", qlonglong(m_bytes.size()), qlonglong(count));
         readAvailable();
         return std::exchange(m_bytes, {});
     }
