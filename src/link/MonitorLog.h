@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <QByteArrayList>
 #include <QStringList>
 
 // The text of the serial monitor, kept once for the whole program: one line
@@ -23,12 +24,15 @@ public:
     void append(const QString& text);
     void clear();
 
-    const QStringList& lines() const { return m_lines; }
+    // A copy of the text, line by line.
+    QStringList lines() const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
 private:
-    QStringList m_lines;
+    // Kept in UTF-8: the monitor's lines are mostly ASCII, and this halves
+    // what a hundred thousand of them take.
+    QByteArrayList m_lines;
     qsizetype m_maxLines;
 };

@@ -31,6 +31,8 @@ class TFormStatus : public QDialog
 public:
     static constexpr int kLastEventRows = 8;
     static constexpr int kPartitions = 2;
+    // Module messages kept in the message memo.
+    static constexpr int kMessagesKept = 5000;
 
     explicit TFormStatus(DeviceLink& link, TFormEventlistShort& eventList, QWidget* parent = nullptr);
     ~TFormStatus() override;
