@@ -41,11 +41,14 @@ private slots:
         QTest::addColumn<bool>("silent");
         QTest::addColumn<bool>("accepted");
         QTest::addColumn<QString>("failure");
-        QTest::newRow("accepted") << "1234" << false << false << true << text::codeCheckOk;
-        QTest::newRow("letters ignored") << "12x34" << false << false << true << text::codeCheckOk;
-        QTest::newRow("wrong code") << "4321" << false << false << false << text::wrongInstallerCode;
-        QTest::newRow("refused") << "1234" << true << false << false << text::wrongInstallerCode;
-        QTest::newRow("silent") << "1234" << false << true << false << text::moduleNoAnswer;
+        QTest::addColumn<QByteArray>("line");
+        const QString wrong = QStringLiteral(" Hibás telepítői azonosító!");
+        const QString silence = QStringLiteral("A modul nem válaszol! Állítsa le a riasztási eseményeket és próbálja újra!");
+        QTest::newRow("accepted") << "1234" << false << false << true << "OK." << QByteArray("RPWDEDCB00");
+        QTest::newRow("letters ignored") << "12x34" << false << false << true << "OK." << QByteArray("RPWDEDCB00");
+        QTest::newRow("wrong code") << "4321" << false << false << false << wrong << QByteArray("RPWDBCDE00");
+        QTest::newRow("refused") << "1234" << true << false << false << wrong << QByteArray("RPWDEDCB00");
+        QTest::newRow("silent") << "1234" << false << true << false << silence << QByteArray("RPWDEDCB00");
     }
 
     void codeCheck()
@@ -55,6 +58,7 @@ private slots:
         QFETCH(bool, silent);
         QFETCH(bool, accepted);
         QFETCH(QString, failure);
+        QFETCH(QByteArray, line);
         LinkedModule m;
         m.typedCode = typed;
         m.sim.module().faults().refuseCode = refuse;
@@ -62,7 +66,7 @@ private slots:
         QVERIFY(m.connect());
         QCOMPARE(m.link.blocks().CheckInstallerCode(), accepted);
         QCOMPARE(m.link.blocks().failureText(), failure);
-        QCOMPARE(m.received("RPWD"), QByteArrayList{"RPWD" + encodeInstallerCode(GetInstallerCode(typed))});
+        QCOMPARE(m.received("RPWD"), QByteArrayList{line});
         // Only silence runs the whole 30 ticks out.
         QCOMPARE(m.link.countdown().value() == 0, silent);
     }
