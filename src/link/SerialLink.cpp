@@ -82,12 +82,14 @@ void SerialLink::close()
 
 void SerialLink::ComPort1Error(QSerialPort::SerialPortError error)
 {
+    // The port's own text comes from the last system error, which may be
+    // stale after a failed read; the kind of failure goes first.
+    QString kind;
     switch (error) {
-    case QSerialPort::ResourceError:
-    case QSerialPort::ReadError:
-    case QSerialPort::WriteError:
-    case QSerialPort::UnknownError:
-        break;
+    case QSerialPort::ResourceError: kind = QStringLiteral("device unavailable"); break;
+    case QSerialPort::ReadError: kind = QStringLiteral("read failed"); break;
+    case QSerialPort::WriteError: kind = QStringLiteral("write failed"); break;
+    case QSerialPort::UnknownError: kind = QStringLiteral("port failed"); break;
     default:
         // A time-out or a refused setting leaves the device usable.
         return;
@@ -96,7 +98,7 @@ void SerialLink::ComPort1Error(QSerialPort::SerialPortError error)
         return;
     // A device that is gone keeps reporting itself readable: closing at once
     // is what stops the notifications from spinning.
-    const QString reason = ComPort1.errorString();
+    const QString reason = kind + QStringLiteral(" (") + ComPort1.errorString() + u')';
     close();
     emit portLost(reason);
 }
