@@ -59,7 +59,7 @@ CommandLine parseCommandLine(const QStringList& arguments)
                                       .arg(QString::fromUtf16(demo::kInstallerCode)),
                                   QStringLiteral("DIGITS"));
     const QCommandLineOption baud(QStringLiteral("baud"),
-                                  QStringLiteral("Paces the output at this line speed (default: unpaced)."),
+                                  QStringLiteral("Paces both directions of the line at this speed (default: unpaced)."),
                                   QStringLiteral("RATE"));
     const QCommandLineOption silent(QStringLiteral("silent"), QStringLiteral("Never answers."));
     const QCommandLineOption refuseCode(QStringLiteral("refuse-code"),

@@ -30,7 +30,9 @@ ModuleSimulator::ModuleSimulator(const SimulatorSettings& settings, QObject* par
     , m_protocol(startingMemory(settings))
     , m_baudRate(settings.baudRate)
     , m_lines([this](const QByteArray& line) { handleLine(line); })
+    , m_input([this](QByteArrayView bytes) { return fromProgram(bytes); })
 {
+    m_input.setBaudRate(m_baudRate);
     m_protocol.setVersionTexts(settings.versions);
     m_protocol.faults() = settings.faults;
     m_protocol.setStatusForm(settings.statusForm);
@@ -69,9 +71,17 @@ bool ModuleSimulator::start(const QString& linkPath)
     return true;
 }
 
+void ModuleSimulator::hangUp()
+{
+    m_reader.reset();
+    m_output.reset();
+    m_terminal.close();
+}
+
 void ModuleSimulator::setBaudRate(int baud)
 {
     m_baudRate = baud;
+    m_input.setBaudRate(baud);
     if (m_output)
         m_output->setBaudRate(baud);
 }
@@ -97,12 +107,9 @@ void ModuleSimulator::readMaster()
     for (;;) {
         const ssize_t n = ::read(m_terminal.masterFd(), buffer.data(), buffer.size());
         if (n > 0) {
-            if (m_modem) {
-                m_modem->receive(QByteArrayView(buffer.data(), n));
-            } else {
-                for (ssize_t i = 0; i < n; ++i)
-                    m_lines.feed(buffer[std::size_t(i)]);
-            }
+            // The program's port took the bytes at once; the module gets
+            // them as they cross the line.
+            m_input.send(QByteArrayView(buffer.data(), n));
             continue;
         }
         if (n < 0 && errno == EINTR)
@@ -116,6 +123,17 @@ void ModuleSimulator::readMaster()
         m_reader->setEnabled(false);
         return;
     }
+}
+
+qsizetype ModuleSimulator::fromProgram(QByteArrayView bytes)
+{
+    if (m_modem) {
+        m_modem->receive(bytes);
+    } else {
+        for (char c : bytes)
+            m_lines.feed(c);
+    }
+    return bytes.size();
 }
 
 void ModuleSimulator::record(const QByteArray& line)

@@ -4,6 +4,7 @@
 #include "LiveActivity.h"
 #include "ModuleProtocol.h"
 #include "OutputQueue.h"
+#include "PacedLine.h"
 #include "PseudoTerminal.h"
 #include "SimulatorSettings.h"
 
@@ -31,6 +32,9 @@ public:
     // Opens the pseudo-terminal and starts serving; with a link path, also
     // links that path to the device. On failure see errorString().
     bool start(const QString& linkPath = {});
+    // Stops serving and closes the pseudo-terminal, as a module that is
+    // switched off or a cable that is pulled.
+    void hangUp();
     QString errorString() const { return m_terminal.errorString(); }
 
     // The slave device the program opens, e.g. /dev/pts/5.
@@ -46,7 +50,12 @@ public:
     // What changes the live module over time, or null when it stands still.
     LiveActivity* liveActivity() { return m_activity; }
 
+    // Paces both directions of the line; 0 passes bytes at once.
     void setBaudRate(int baud);
+
+    // Bytes that crossed the line from the program to the module, and back.
+    qint64 bytesFromProgram() const { return m_input.carried(); }
+    qint64 bytesToProgram() const { return m_output ? m_output->written() : 0; }
 
     // Sends a line of the module's own accord (CR is added).
     void sendLine(const QByteArray& line);
@@ -59,6 +68,8 @@ signals:
 
 private:
     void readMaster();
+    // What has crossed the line from the program.
+    qsizetype fromProgram(QByteArrayView bytes);
     void handleLine(const QByteArray& line);
     void record(const QByteArray& line);
     void toProgram(const QByteArray& bytes);
@@ -69,6 +80,7 @@ private:
     QList<QByteArray> m_received;
     HayesModem* m_modem = nullptr;
     LiveActivity* m_activity = nullptr;
+    PacedLine m_input;
     PseudoTerminal m_terminal;
     // Declared after the terminal so that they let go of its master first.
     std::unique_ptr<QSocketNotifier> m_reader;

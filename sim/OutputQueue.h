@@ -1,10 +1,11 @@
 #pragma once
 
+#include "LineTiming.h"
+#include "PacedLine.h"
+
 #include <QByteArray>
-#include <QElapsedTimer>
 #include <QObject>
 #include <QSocketNotifier>
-#include <QTimer>
 
 // Writes the module's output to a non-blocking descriptor in order: at once,
 // or paced at the speed of a serial line. Bytes the descriptor cannot take
@@ -14,30 +15,25 @@ class OutputQueue : public QObject
     Q_OBJECT
 public:
     // A character on the line: start bit, eight data bits, stop bit.
-    static constexpr int kBitsPerByte = 10;
+    static constexpr int kBitsPerByte = LineTiming::kBitsPerByte;
     // The slowest pace: one character a second.
     static constexpr int kMinimumBaud = kBitsPerByte;
 
     explicit OutputQueue(int fd, QObject* parent = nullptr);
 
     // 0 writes unpaced.
-    void setBaudRate(int baud);
-    int baudRate() const { return m_bytesPerSecond * kBitsPerByte; }
+    void setBaudRate(int baud) { m_line.setBaudRate(baud); }
+    int baudRate() const { return m_line.baudRate(); }
 
-    void send(const QByteArray& bytes);
-    qsizetype pending() const { return m_queue.size(); }
+    void send(const QByteArray& bytes) { m_line.send(bytes); }
+    qsizetype pending() const { return m_line.pending(); }
+    // Bytes written to the descriptor so far.
+    qint64 written() const { return m_line.carried(); }
 
 private:
-    enum class Write { Done, Blocked };
-
-    void pump();
-    Write writeUpTo(qsizetype count);
+    qsizetype write(QByteArrayView bytes);
 
     int m_fd;
-    int m_bytesPerSecond = 0;
-    QByteArray m_queue;
     QSocketNotifier m_writable;
-    QTimer m_pacer;
-    QElapsedTimer m_clock;
-    double m_allowance = 0;
+    PacedLine m_line;
 };

@@ -33,6 +33,13 @@ PseudoTerminal::~PseudoTerminal()
     removeLink();
 }
 
+void PseudoTerminal::close()
+{
+    removeLink();
+    m_slave.reset();
+    m_master.reset();
+}
+
 bool PseudoTerminal::fail(const QString& what)
 {
     m_error = what + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno));

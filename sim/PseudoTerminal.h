@@ -19,6 +19,9 @@ public:
 
     bool open();
     bool isOpen() const { return m_master.isValid(); }
+    // Closes both sides and removes the link: the program's port then reports
+    // its device gone, as when a cable is pulled.
+    void close();
 
     // Points `path` at the slave device, replacing an old symbolic link there
     // but never another kind of file.

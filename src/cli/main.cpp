@@ -46,8 +46,15 @@ int main(int argc, char* argv[])
             << cli::portOpenFailure(options.port, link.serial().openError()) << Qt::endl;
         return cli::kFailure;
     }
+    // A lost device ends the running wait at once; the command then fails
+    // whatever it had done so far.
+    bool portLost = false;
+    QObject::connect(&link.serial(), &SerialLink::portLost, [&](const QString& reason) {
+        portLost = true;
+        err << "sentrova-cli: port lost: " << reason << Qt::endl;
+    });
     session.link = &link;
     const int status = options.command->run(session, options.arguments);
     link.serial().close();
-    return status;
+    return portLost ? cli::kFailure : status;
 }

@@ -24,7 +24,10 @@ bool BlockTransfer::CheckInstallerCode()
     switch (sendForVerdict(command::kCodeCheck, ticks::kCodeCheck)) {
     case CodeVerdict::Accepted: m_failureText = text::codeCheckOk; return true;
     case CodeVerdict::Rejected: m_failureText = text::wrongInstallerCode; return false;
-    case CodeVerdict::NoAnswer: m_failureText = text::moduleNoAnswer; return false;
+    case CodeVerdict::NoAnswer:
+        // A port lost during the wait is not the module's silence.
+        m_failureText = m_link.isOpen() ? text::moduleNoAnswer : text::noSerialLink;
+        return false;
     }
     return false;
 }

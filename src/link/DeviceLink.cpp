@@ -47,6 +47,10 @@ DeviceLink::DeviceLink(QObject* parent)
     , m_blocks(*this)
 {
     m_dispatcher.receivers.remoteConnected = [this] { CodeTimer.start(); };
+    // Nothing answers a closed port: waits on the countdown end at once
+    // rather than run out.
+    m_countdown.setHalted(!m_serial.isOpen());
+    connect(&m_serial, &SerialLink::openChanged, this, [this](bool open) { m_countdown.setHalted(!open); });
     CodeTimer.setInterval(ticks::toMs(ticks::kCodeTimerPeriod));
     connect(&CodeTimer, &QTimer::timeout, this, &DeviceLink::CodeTimerTimer);
     CodeTimer.start();

@@ -1,29 +1,38 @@
 #pragma once
 
-#include <QObject>
+#include <QAbstractListModel>
+#include <QByteArrayList>
 #include <QStringList>
 
-// The text of the serial monitor: one line per received line and per logged
-// sent line, always followed by an empty last line that stands for the line
-// being filled.
-class MonitorLog : public QObject
+// The text of the serial monitor, kept once for the whole program: one line
+// per received line and per logged sent line, always followed by an empty
+// last line that stands for the line being filled. It keeps the newest lines
+// only, so that a flooding line or days of polling cannot exhaust memory. The
+// monitor window shows it as a list model.
+class MonitorLog : public QAbstractListModel
 {
     Q_OBJECT
 public:
-    using QObject::QObject;
-
+    // Filled lines kept; the oldest is dropped when another arrives. A day
+    // of status polling fits.
+    static constexpr qsizetype kMaxLines = 100000;
     static constexpr QStringView kSentPrefix = u"------> ";
+
+    explicit MonitorLog(QObject* parent = nullptr, qsizetype maxLines = kMaxLines);
 
     // Replaces the last (empty) line by `text` and adds a new empty line.
     void append(const QString& text);
     void clear();
 
-    const QStringList& lines() const { return m_lines; }
+    // A copy of the text, line by line.
+    QStringList lines() const;
 
-signals:
-    void appended(const QString& text);
-    void cleared();
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
 private:
-    QStringList m_lines;
+    // Kept in UTF-8: the monitor's lines are mostly ASCII, and this halves
+    // what a hundred thousand of them take.
+    QByteArrayList m_lines;
+    qsizetype m_maxLines;
 };

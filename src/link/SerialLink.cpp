@@ -31,6 +31,7 @@ SerialLink::SerialLink(MonitorLog& monitor, LineHandler handleLine, QObject* par
     m_portName = normalisePortName(QString());
     ComPort1.setPortName(m_portName);
     connect(&ComPort1, &QSerialPort::readyRead, this, &SerialLink::ComPort1RxChar);
+    connect(&ComPort1, &QSerialPort::errorOccurred, this, &SerialLink::ComPort1Error);
 }
 
 SerialLink::~SerialLink() = default;
@@ -65,14 +66,41 @@ bool SerialLink::open()
     ComPort1.clearError();
     // What the line carried while the port was closed is not for us.
     ComPort1.clear(QSerialPort::Input);
+    m_watchErrors = true;
+    emit openChanged(true);
     return true;
 }
 
 void SerialLink::close()
 {
+    m_watchErrors = false;
     if (!isOpen())
         return;
     ComPort1.close();
+    emit openChanged(false);
+}
+
+void SerialLink::ComPort1Error(QSerialPort::SerialPortError error)
+{
+    // The port's own text comes from the last system error, which may be
+    // stale after a failed read; the kind of failure goes first.
+    QString kind;
+    switch (error) {
+    case QSerialPort::ResourceError: kind = QStringLiteral("device unavailable"); break;
+    case QSerialPort::ReadError: kind = QStringLiteral("read failed"); break;
+    case QSerialPort::WriteError: kind = QStringLiteral("write failed"); break;
+    case QSerialPort::UnknownError: kind = QStringLiteral("port failed"); break;
+    default:
+        // A time-out or a refused setting leaves the device usable.
+        return;
+    }
+    if (!m_watchErrors || !isOpen())
+        return;
+    // A device that is gone keeps reporting itself readable: closing at once
+    // is what stops the notifications from spinning.
+    const QString reason = kind + QStringLiteral(" (") + ComPort1.errorString() + u')';
+    close();
+    emit portLost(reason);
 }
 
 void SerialLink::write(QByteArrayView bytes)
@@ -120,8 +148,12 @@ void SerialLink::writeRaw(QByteArrayView text)
 
 void SerialLink::takePendingInput()
 {
-    if (isOpen())
-        ComPort1.waitForReadyRead(0);
+    if (!isOpen())
+        return;
+    // With nothing pending the zero wait ends in a time-out error that says
+    // nothing about the port; it must not stay behind as its state.
+    if (!ComPort1.waitForReadyRead(0) && isOpen() && ComPort1.error() == QSerialPort::TimeoutError)
+        ComPort1.clearError();
 }
 
 void SerialLink::ComPort1RxChar()

@@ -36,6 +36,8 @@ public:
     QSerialPort::SerialPortError openError() const { return ComPort1.error(); }
     void close();
     bool isOpen() const { return ComPort1.isOpen(); }
+    // The port's last error; NoError while it works.
+    QSerialPort::SerialPortError portError() const { return ComPort1.error(); }
 
     void SendLine(QByteArrayView text);
     void SendLineLogged(QByteArrayView text);
@@ -51,8 +53,16 @@ public:
     // The line being received (kept across notifications and reopening).
     const QByteArray& lineBuffer() const { return m_lines.pending(); }
 
+signals:
+    // The device went away (unplugged, powered off): the port is closed
+    // already. `reason` is the system's description of the error.
+    void portLost(const QString& reason);
+    // The port was opened or closed, by a call or by a loss.
+    void openChanged(bool open);
+
 private:
     void ComPort1RxChar();
+    void ComPort1Error(QSerialPort::SerialPortError error);
     void deliverLine(const QByteArray& line);
     void write(QByteArrayView bytes);
 
@@ -62,6 +72,9 @@ private:
     MonitorLog& m_monitor;
     LineHandler m_handleLine;
     LineAssembler m_lines;
+    // Errors count only once the port is set up: a pseudo-terminal refuses
+    // the modem lines while it is being opened.
+    bool m_watchErrors = false;
 };
 
 // "COM" names are read as a number 1-96 (anything else counts as 1); any other

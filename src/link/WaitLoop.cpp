@@ -25,8 +25,15 @@ void TickCounter::tick()
         --m_value;
 }
 
+void TickCounter::setHalted(bool halted)
+{
+    m_halted = halted;
+    if (halted)
+        stop();
+}
+
 void TickCounter::wait(int count, const std::function<bool()>& done)
 {
-    m_value = count;
+    set(count);
     pumpWhile([&] { return m_value > 0 && !done(); });
 }

@@ -19,17 +19,22 @@ public:
     explicit TickCounter(QObject* parent = nullptr);
 
     int value() const { return m_value; }
-    void set(int value) { m_value = value; }
+    void set(int value) { m_value = halted() ? 0 : value; }
     void stop() { m_value = 0; }
+
+    // A halted counter stays at zero: a running wait ends at once and a new
+    // one returns without waiting (nothing can answer it).
+    void setHalted(bool halted);
+    bool halted() const { return m_halted; }
 
     // Sets the counter to `count` and pumps events until it has run down or
     // `done` holds. The caller judges the outcome from its own flags.
     void wait(int count, const std::function<bool()>& done);
 
-
 private:
     void tick();
 
     int m_value = 0;
+    bool m_halted = false;
     QTimer m_timer;
 };

@@ -58,6 +58,7 @@ TForm1::TForm1(DeviceLink& link, QWidget* parent)
     fillPortList();
     m_link.setCodeSource([this] { return edPWD->text(); });
     m_link.dispatcher().receivers.statusBar = [this](const QString& text) { showStatus(text); };
+    connect(&m_link.serial(), &SerialLink::portLost, this, &TForm1::portLost);
     showConnected(false);
     FormCreate();
 }
@@ -333,7 +334,9 @@ void TForm1::btSotpAllAlarmClick()
     }
     auto transaction = m_link.beginTransaction();
     if (!transaction) {
-        showStatus(text::otherTransactionRunning);
+        // Said in a box: a status line would be overwritten before the
+        // installer could take it for anything but a stop.
+        prompter().message(text::otherTransactionRunning);
         return;
     }
     btSotpAllAlarm->setEnabled(false);
@@ -341,7 +344,7 @@ void TForm1::btSotpAllAlarmClick()
     // The transaction keeps the periodic code check quiet: its "PWDOK" would
     // otherwise pass for the module's verdict.
     const CodeVerdict verdict = m_link.blocks().sendForVerdict(command::kAlarmStop, ticks::kAlarmStop);
-    prompter().message(text::alarmStopVerdict(verdict));
+    prompter().message(text::alarmStopVerdict(verdict, m_link.isOpen()));
     btSotpAllAlarm->setEnabled(true);
     showStatus(QString());
 }
@@ -369,6 +372,15 @@ void TForm1::btDetailsClick()
         btDetails->setText(text::detailsHide);
         present(monitor);
     }
+}
+
+void TForm1::portLost()
+{
+    // The link has closed the port and ended its waits; a dial waits on its
+    // own counter.
+    m_modem.abort();
+    showConnected(false);
+    showStatus(text::noSerialLink);
 }
 
 void TForm1::serialMonitorClosed()

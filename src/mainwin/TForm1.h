@@ -73,6 +73,8 @@ public:
 
     // The serial monitor was hidden by its own button.
     void serialMonitorClosed();
+    // The device went away; the link has closed the port.
+    void portLost();
 
     QLabel* lbSelectSerialPort = nullptr;
     QComboBox* cbCOM = nullptr;

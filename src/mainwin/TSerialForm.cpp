@@ -4,10 +4,8 @@
 #include "link/WireWords.h"
 
 #include <QHBoxLayout>
-#include <QPlainTextEdit>
+#include <QListView>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QTextCursor>
 #include <QVBoxLayout>
 
 namespace {
@@ -22,9 +20,13 @@ TSerialForm::TSerialForm(DeviceLink& link, QWidget* parent)
     setWindowTitle(QStringLiteral("Soros kapcsolat részletei"));
     resize(kWidth, kHeight);
 
-    RxMemo = new QPlainTextEdit(this);
-    RxMemo->setReadOnly(true);
-    RxMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    RxMemo = new QListView(this);
+    RxMemo->setModel(&m_link.monitor());
+    // One line a row, all of one height: the view then lays out a hundred
+    // thousand lines without measuring each.
+    RxMemo->setUniformItemSizes(true);
+    RxMemo->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    RxMemo->setSelectionMode(QAbstractItemView::ExtendedSelection);
     RxMemo->setFont(QFont(QStringLiteral("Monospace")));
     btClear = new QPushButton(QStringLiteral("Ablak törlése"), this);
     btAT = new QPushButton(QStringLiteral("AT"), this);
@@ -43,20 +45,29 @@ TSerialForm::TSerialForm(DeviceLink& link, QWidget* parent)
     connect(btAT, &QPushButton::clicked, this, &TSerialForm::btATClick);
     connect(btClose, &QPushButton::clicked, this, &TSerialForm::btCloseClick);
 
-    MonitorLog& log = m_link.monitor();
-    RxMemo->setPlainText(log.lines().join(u'\n'));
-    connect(&log, &MonitorLog::appended, this, &TSerialForm::appendLine);
-    connect(&log, &MonitorLog::cleared, RxMemo, &QPlainTextEdit::clear);
+    connect(&m_link.monitor(), &MonitorLog::rowsInserted, this, &TSerialForm::followNewestLine);
 }
 
-void TSerialForm::appendLine(const QString& text)
+void TSerialForm::followNewestLine()
 {
-    // The memo always ends with the empty line being filled: the new text
-    // takes its place and a new empty line follows.
-    QTextCursor end(RxMemo->document());
-    end.movePosition(QTextCursor::End);
-    end.insertText(text + u'\n');
-    RxMemo->verticalScrollBar()->setValue(RxMemo->verticalScrollBar()->maximum());
+    // Scrolling lays out every line, so it happens once per burst of lines
+    // and only where it can be seen.
+    if (m_scrollPending || !isVisible())
+        return;
+    m_scrollPending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_scrollPending = false;
+            RxMemo->scrollToBottom();
+        },
+        Qt::QueuedConnection);
+}
+
+void TSerialForm::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    followNewestLine();
 }
 
 void TSerialForm::btClearClick()

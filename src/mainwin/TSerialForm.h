@@ -3,11 +3,12 @@
 #include <QWidget>
 
 class DeviceLink;
-class QPlainTextEdit;
+class QListView;
 class QPushButton;
 
 // Shows the dialogue on the serial line: every received line and every logged
-// sent line, as the link's monitor text holds them, also while hidden.
+// sent line. The memo is a view of the link's monitor text, which is the only
+// copy and fills also while the window is hidden.
 class TSerialForm : public QWidget
 {
     Q_OBJECT
@@ -18,7 +19,7 @@ public:
     void btATClick();
     void btCloseClick();
 
-    QPlainTextEdit* RxMemo = nullptr;
+    QListView* RxMemo = nullptr;
     QPushButton* btClear = nullptr;
     QPushButton* btAT = nullptr;
     QPushButton* btClose = nullptr;
@@ -27,8 +28,13 @@ signals:
     // Hidden by its own button (the main window's button then offers to show it).
     void closedByButton();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
-    void appendLine(const QString& text);
+    // Keeps the newest line in sight.
+    void followNewestLine();
 
     DeviceLink& m_link;
+    bool m_scrollPending = false;
 };

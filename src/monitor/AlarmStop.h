@@ -14,13 +14,14 @@ inline const QString alarmsStopping = QStringLiteral("Riasztások leállítása.
 inline const QString alarmsStopped = QStringLiteral("Riasztási események leállítva!");
 inline const QString alarmStopNoAnswer = QStringLiteral("A modul nem válaszol!");
 
-// What the installer is told of the module's verdict on the stop command.
-inline QString alarmStopVerdict(CodeVerdict verdict)
+// What the installer is told of the module's verdict on the stop command;
+// without an answer, a port that is no longer open is the reason.
+inline QString alarmStopVerdict(CodeVerdict verdict, bool portOpen)
 {
     switch (verdict) {
     case CodeVerdict::Accepted: return alarmsStopped;
     case CodeVerdict::Rejected: return wrongInstallerCode;
-    case CodeVerdict::NoAnswer: return alarmStopNoAnswer;
+    case CodeVerdict::NoAnswer: return portOpen ? alarmStopNoAnswer : noSerialLink;
     }
     return alarmStopNoAnswer;
 }

@@ -66,7 +66,8 @@ DownloadOutcome EventMemoryDownload::load(const Download& download, std::uint8_t
         // The block number travels in the low address byte and must be n.
         if (!blocks.readBlock(std::uint16_t(download.firstBlock + n), BlockNumberCheck::Required)) {
             show(text::readFailed);
-            return DownloadOutcome::ReadFailed;
+            // A device lost on the way, not the module, broke the read.
+            return m_link.isOpen() ? DownloadOutcome::ReadFailed : DownloadOutcome::NoLink;
         }
         show(download.loading + u' ' + QString::number(n) + text::loadingEllipsis);
         const Frame& frame = m_link.frameBuffer();

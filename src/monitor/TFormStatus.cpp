@@ -145,7 +145,9 @@ void TFormStatus::FormShow()
 
 void TFormStatus::StatusTimerTimer()
 {
-    if (const auto command = m_poll.tick(m_link.isOpen()))
+    // The hold counts down as usual, but no poll goes out while another
+    // window's transaction waits for its answer.
+    if (const auto command = m_poll.tick(m_link.isOpen()); command && !m_link.transactionRunning())
         m_link.SendCommand(*command);
 }
 
@@ -173,6 +175,12 @@ void TFormStatus::btLoadZoneNamesClick()
         prompter().message(text::noSerialLink);
         return;
     }
+    // Its code check would be answered while another transaction waits for
+    // a verdict (the alarm stop's "PWDOK").
+    if (m_link.transactionRunning()) {
+        prompter().message(text::otherTransactionRunning);
+        return;
+    }
     btLoadZoneNames->setEnabled(false);
     StatusBar1->showMessage(text::statusNamesLoading);
     holdPolling(kQuietBeforeNames);
@@ -194,7 +202,7 @@ void TFormStatus::btSotpAllAlarmClick()
     }
     const auto transaction = m_link.beginTransaction();
     if (!transaction) {
-        StatusBar1->showMessage(text::otherTransactionRunning);
+        prompter().message(text::otherTransactionRunning);
         return;
     }
     btSotpAllAlarm->setEnabled(false);
@@ -206,7 +214,7 @@ void TFormStatus::btSotpAllAlarmClick()
     holdPolling(kQuietBeforeSecondStop);
     m_link.SendCommand(command::kAlarmStop);
     const CodeVerdict verdict = m_link.blocks().sendForVerdict(command::kAlarmStop, ticks::kAlarmStop);
-    prompter().message(text::alarmStopVerdict(verdict));
+    prompter().message(text::alarmStopVerdict(verdict, m_link.isOpen()));
     btSotpAllAlarm->setEnabled(true);
     StatusBar1->clearMessage();
     m_poll.resume();
@@ -214,20 +222,31 @@ void TFormStatus::btSotpAllAlarmClick()
 
 void TFormStatus::btP1OFFClick()
 {
-    m_link.SendCommand(command::kDisarmP1);
+    sendPartitionCommand(command::kDisarmP1);
 }
 
 void TFormStatus::btP2OFFClick()
 {
-    m_link.SendCommand(command::kDisarmP2);
+    sendPartitionCommand(command::kDisarmP2);
 }
 
 void TFormStatus::btP1ONClick()
 {
-    m_link.SendCommand(command::kArmP1);
+    sendPartitionCommand(command::kArmP1);
 }
 
 void TFormStatus::btP2ONClick()
 {
-    m_link.SendCommand(command::kArmP2);
+    sendPartitionCommand(command::kArmP2);
+}
+
+void TFormStatus::sendPartitionCommand(std::uint8_t index)
+{
+    // The module's answer (a refusal of the code) would be taken for the
+    // verdict of a transaction waiting meanwhile.
+    if (m_link.transactionRunning()) {
+        prompter().message(text::otherTransactionRunning);
+        return;
+    }
+    m_link.SendCommand(index);
 }

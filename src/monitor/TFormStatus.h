@@ -31,6 +31,8 @@ class TFormStatus : public QDialog
 public:
     static constexpr int kLastEventRows = 8;
     static constexpr int kPartitions = 2;
+    // Module messages kept in the message memo.
+    static constexpr int kMessagesKept = 5000;
 
     explicit TFormStatus(DeviceLink& link, TFormEventlistShort& eventList, QWidget* parent = nullptr);
     ~TFormStatus() override;
@@ -127,6 +129,8 @@ private:
 
     void plugReceivers();
     void showReport(const monitor::StatusReport& report);
+    // Arms or disarms at once, unless a transaction waits.
+    void sendPartitionCommand(std::uint8_t index);
     // Holds polling at `ticks` and pumps until the hold has run down to 1.
     void holdPolling(int ticks);
     void centreOnScreen();

@@ -156,6 +156,8 @@ QLayout* TFormStatus::buildEventsAndMessages()
     lbMessages = new QLabel(QStringLiteral("A modul állapot üzenetei:"), this);
     Memo1 = new MessageMemo(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
+    // Days of polling must not fill the memory: the oldest messages go.
+    Memo1->setMaximumBlockCount(kMessagesKept);
     messages->addWidget(lbMessages);
     messages->addWidget(Memo1, 1);
 

@@ -51,7 +51,10 @@ TransferOutcome ParameterTransfer::run(TransferKind kind)
     if (!transaction)
         return TransferOutcome::Busy;
     emit started(kind);
-    const TransferOutcome outcome = transact(kind);
+    TransferOutcome outcome = transact(kind);
+    // A device lost on the way, not the module, broke the block step.
+    if ((outcome == TransferOutcome::BlockFailed || outcome == TransferOutcome::ActivationFailed) && !m_link.isOpen())
+        outcome = TransferOutcome::PortClosed;
     // Frees the link and lets the code timer run again before anyone hears
     // of the end.
     transaction.reset();

@@ -7,6 +7,7 @@
 #include "params/TextFields.h"
 
 #include <QFile>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
@@ -83,6 +84,14 @@ public:
         if (m_process.state() == QProcess::NotRunning)
             return;
         ::kill(pid_t(m_process.processId()), SIGTERM);
+        m_process.waitForFinished(kTimeoutMs);
+    }
+
+    // Ends the simulator at once, as a module switched off: its
+    // pseudo-terminal goes away with it.
+    void kill()
+    {
+        ::kill(pid_t(m_process.processId()), SIGKILL);
         m_process.waitForFinished(kTimeoutMs);
     }
 
@@ -433,6 +442,45 @@ private slots:
         QCOMPARE(run.exitCode, int(kFailure));
         QVERIFY2(run.err.contains(errLine), qPrintable(run.err));
         QVERIFY(!QFile::exists(csv));
+    }
+
+    void lostPortEndsTheCommand_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("progress"); // the module goes away after this line
+        QTest::newRow("read") << QStringLiteral("read") << QStringLiteral("block 2: read");
+        QTest::newRow("events") << QStringLiteral("events") << QStringLiteral("Zóna és Felhasználói nevek letöltése 1");
+    }
+
+    void lostPortEndsTheCommand()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, progress);
+        // At the line's real pace, so that the module goes away mid-transfer.
+        SimProcess sim({QStringLiteral("--baud"), QStringLiteral("19200")});
+        QVERIFY(sim.running());
+        // The program's own 100 ms ticks: a read waits 5 s for its block.
+        QProcess cli;
+        cli.start(cliPath(), {QStringLiteral("--port"), sim.port(), QStringLiteral("--code"), kCode, command,
+                              sim.file(QStringLiteral("out"))});
+        QByteArray err;
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                err += cli.readAllStandardError();
+                return err.contains(progress.toUtf8());
+            },
+            kTimeoutMs));
+        QElapsedTimer clock;
+        clock.start();
+        sim.kill();
+        QVERIFY(cli.waitForFinished(kTimeoutMs));
+        QVERIFY2(clock.elapsed() < 2500, qPrintable(QString::number(clock.elapsed())));
+        err += cli.readAllStandardError();
+        QCOMPARE(cli.exitCode(), int(kFailure));
+        const QString errText = QString::fromUtf8(err);
+        QVERIFY2(errText.contains(QStringLiteral("sentrova-cli: port lost: ")), qPrintable(errText));
+        QVERIFY2(errText.endsWith(QStringLiteral(" Nincs soros kapcsolat.\n")), qPrintable(errText));
+        QVERIFY(!QFileInfo::exists(sim.file(QStringLiteral("out"))));
     }
 
     void usage_data()

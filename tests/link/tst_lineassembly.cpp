@@ -111,6 +111,17 @@ private slots:
         QCOMPARE(log.lines(), (QStringList{"OK", ""}));
     }
 
+    void monitorKeepsTheNewestHundredThousandLines()
+    {
+        MonitorLog log;
+        for (int n = 1; n <= 100001; ++n)
+            log.append(QString::number(n));
+        QCOMPARE(log.rowCount(), 100001);
+        QCOMPARE(log.lines().first(), QStringLiteral("2"));
+        QCOMPARE(log.lines().at(99999), QStringLiteral("100001"));
+        QCOMPARE(log.lines().last(), QString());
+    }
+
     void portNames_data()
     {
         QTest::addColumn<QString>("given");

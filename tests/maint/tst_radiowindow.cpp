@@ -321,8 +321,11 @@ private slots:
         f.m.sim.clearReceivedLines();
 
         qsizetype arrivalTick = -1;
-        QObject::connect(&f.m.link.monitor(), &MonitorLog::appended, &f.form, [&](const QString& text) {
-            if (text == QStringLiteral("RFTERR"))
+        // The monitor's last filled line is the one just received.
+        MonitorLog& monitor = f.m.link.monitor();
+        QObject::connect(&monitor, &MonitorLog::rowsInserted, &f.form, [&] {
+            const QStringList lines = monitor.lines();
+            if (lines.size() >= 2 && lines.at(lines.size() - 2) == QStringLiteral("RFTERR"))
                 arrivalTick = f.pauses.size();
         });
         f.run(f.button(button), 0, [&] { return f.prompter.messages.size() == 1 && f.form.pauseTicks == 0; });

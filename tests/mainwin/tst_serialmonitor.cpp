@@ -5,15 +5,20 @@
 
 #include "mainwin/TSerialForm.h"
 
-#include <QPlainTextEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QTest>
 
 namespace {
 
+// The lines the memo shows, read through its view.
 QStringList memoLines(const TSerialForm& form)
 {
-    return form.RxMemo->toPlainText().split(u'\n');
+    const QAbstractItemModel* model = form.RxMemo->model();
+    QStringList lines;
+    for (int row = 0; row < model->rowCount(); ++row)
+        lines << model->index(row, 0).data().toString();
+    return lines;
 }
 
 } // namespace
@@ -37,7 +42,6 @@ private slots:
         m.sim.sendLine("OK");
         QTRY_COMPARE(memoLines(form), (QStringList{"EARLY", "------> AT", "OK", ""}));
         QCOMPARE(m.received(), QByteArrayList{"AT"});
-        QCOMPARE(memoLines(form), m.link.monitor().lines());
     }
 
     void clearMakesTheNextLineTheFirst()
@@ -48,7 +52,7 @@ private slots:
         m.sim.sendLine("ONE");
         QTRY_COMPARE(memoLines(form), (QStringList{"ONE", ""}));
         QTest::mouseClick(form.btClear, Qt::LeftButton);
-        QCOMPARE(form.RxMemo->toPlainText(), QString());
+        QCOMPARE(memoLines(form), QStringList());
         m.sim.sendLine("TWO");
         QTRY_COMPARE(memoLines(form), (QStringList{"TWO", ""}));
     }
@@ -58,7 +62,7 @@ private slots:
         LinkedModule m;
         TSerialForm form(m.link);
         QTest::mouseClick(form.btAT, Qt::LeftButton);
-        QCOMPARE(form.RxMemo->toPlainText(), QString());
+        QCOMPARE(memoLines(form), QStringList());
     }
 
     void captionAndSize()

@@ -17,10 +17,12 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QElapsedTimer>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -183,24 +185,40 @@ private slots:
     {
         QTest::addColumn<bool>("yes");
         QTest::addColumn<bool>("open");
+        QTest::addColumn<bool>("busy"); // another window's transaction waits
+        QTest::addColumn<bool>("lost"); // the device goes away after the RSTP
         QTest::addColumn<QByteArray>("reply");
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<int>("rstpLines");
-        QTest::newRow("answered No") << false << true << QByteArray() << QStringList{} << 0;
-        QTest::newRow("port closed") << true << false << QByteArray() << QStringList{QStringLiteral(" Nincs soros kapcsolat.")} << 0;
-        QTest::newRow("stopped") << true << true << QByteArray("PWDOK") << QStringList{QStringLiteral("Riasztási események leállítva!")} << 1;
-        QTest::newRow("refused") << true << true << QByteArray("PWDERR")
-                                 << QStringList{QStringLiteral(" Hibás telepítői azonosító!")} << 1;
-        QTest::newRow("no answer") << true << true << QByteArray() << QStringList{QStringLiteral("A modul nem válaszol!")} << 1;
+        QTest::addColumn<QString>("status");
+        const QString before = QStringLiteral("előző");
+        QTest::newRow("answered No") << false << true << false << false << QByteArray() << QStringList{} << 0
+                                     << before;
+        QTest::newRow("port closed") << true << false << false << false << QByteArray()
+                                     << QStringList{QStringLiteral(" Nincs soros kapcsolat.")} << 0 << before;
+        QTest::newRow("another transaction")
+            << true << true << true << false << QByteArray()
+            << QStringList{QStringLiteral("Egy másik művelet folyamatban van.")} << 0 << before;
+        QTest::newRow("stopped") << true << true << false << false << QByteArray("PWDOK")
+                                 << QStringList{QStringLiteral("Riasztási események leállítva!")} << 1 << QString();
+        QTest::newRow("refused") << true << true << false << false << QByteArray("PWDERR")
+                                 << QStringList{QStringLiteral(" Hibás telepítői azonosító!")} << 1 << QString();
+        QTest::newRow("no answer") << true << true << false << false << QByteArray()
+                                   << QStringList{QStringLiteral("A modul nem válaszol!")} << 1 << QString();
+        QTest::newRow("port lost") << true << true << false << true << QByteArray()
+                                   << QStringList{QStringLiteral(" Nincs soros kapcsolat.")} << 1 << QString();
     }
 
     void alarmStop()
     {
         QFETCH(bool, yes);
         QFETCH(bool, open);
+        QFETCH(bool, busy);
+        QFETCH(bool, lost);
         QFETCH(QByteArray, reply);
         QFETCH(QStringList, messages);
         QFETCH(int, rstpLines);
+        QFETCH(QString, status);
         ScriptedPrompter prompts;
         prompts.answers = {yes};
         MainWindowOnModule w;
@@ -210,21 +228,46 @@ private slots:
         sim.module().faults().silent = reply.isEmpty();
         if (!reply.isEmpty())
             answer(sim, "RSTP", reply);
+        QByteArrayList received;
+        QObject::connect(&sim, &ModuleSimulator::lineReceived, &sim, [&](const QByteArray& line) {
+            received << line;
+            if (lost)
+                QTimer::singleShot(0, &sim, [&sim] { sim.hangUp(); });
+        });
+        auto running = busy ? w.link.beginTransaction() : std::nullopt;
         // The periodic check must stay quiet during the wait.
         w.link.codeTimer().start();
         w.form->StatusBar1->showMessage(QStringLiteral("előző"));
+        QElapsedTimer clock;
+        clock.start();
         QTest::mouseClick(w.form->btSotpAllAlarm, Qt::LeftButton);
         QCOMPARE(prompts.questions, QStringList{QStringLiteral("Biztosan le kívánja állítani a riasztási eseményeket ?")});
         QCOMPARE(prompts.messages, messages);
+        if (lost)
+            QVERIFY(clock.elapsed() < 30 * kTestTickMs); // not the 60 ticks of the wait
         int rstp = 0;
-        for (const QByteArray& line : sim.receivedLines()) {
+        for (const QByteArray& line : received) {
             rstp += line.startsWith("RSTP");
             QVERIFY2(!line.startsWith("RPWD"), "code check during the alarm stop");
         }
         QCOMPARE(rstp, rstpLines);
         QVERIFY(w.form->btSotpAllAlarm->isEnabled());
-        QCOMPARE(w.form->StatusBar1->currentMessage().isEmpty(), open && yes);
+        QCOMPARE(w.form->StatusBar1->currentMessage(), status);
+        running.reset();
         QVERIFY(w.link.codeTimer().isActive());
+    }
+
+    void lostPortShowsThePortClosed()
+    {
+        MainWindowOnModule w;
+        ModuleSimulator sim;
+        QVERIFY(w.connectTo(sim));
+        QVERIFY(!w.form->btConnect->isEnabled());
+        sim.hangUp();
+        QTRY_VERIFY(w.form->btConnect->isEnabled());
+        QVERIFY(!w.form->btDisconnect->isEnabled());
+        QVERIFY(!w.link.isOpen());
+        QCOMPARE(w.form->StatusBar1->currentMessage(), QStringLiteral(" Nincs soros kapcsolat."));
     }
 
     void dialNeedsCodeAndNumber_data()

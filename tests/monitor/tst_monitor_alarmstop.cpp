@@ -137,8 +137,9 @@ private slots:
         QTest::addColumn<QString>("status");
         QTest::newRow("answered No") << false << true << false << QStringList() << QString();
         QTest::newRow("port closed") << true << false << false << QStringList{text::noSerialLink} << QString();
-        QTest::newRow("another transaction") << true << true << true << QStringList()
-                                             << text::otherTransactionRunning;
+        QTest::newRow("another transaction") << true << true << true
+                                             << QStringList{QStringLiteral("Egy másik művelet folyamatban van.")}
+                                             << QString();
     }
 
     void refusedBeforeSending()
@@ -163,6 +164,51 @@ private slots:
         QCOMPARE(f.form.StatusBar1->currentMessage(), status);
         QVERIFY(f.form.btSotpAllAlarm->isEnabled());
         QCOMPARE(f.form.poll().pollHold(), 0);
+        QTest::qWait(ticks::toMs(ticks::kPollPeriod));
+        QCOMPARE(f.m.sim.receivedLines(), QByteArrayList());
+    }
+
+    // The false success: the names download's code check, answered with
+    // "PWDOK", must not pass for the module's verdict on RSTP.
+    void namesDownloadIsRefusedDuringTheStop()
+    {
+        AlarmFixture f;
+        f.prompter.answers = {true};
+        f.script.answerCode(QStringLiteral("1234"), "PWDOK");
+        QObject::connect(&f.m.sim, &ModuleSimulator::lineReceived, &f.form, [&f](const QByteArray& line) {
+            if (line == kRSTP && f.m.received("RSTP").size() == 3)
+                QTimer::singleShot(0, &f.form, [&f] { QTest::mouseClick(f.form.btLoadZoneNames, Qt::LeftButton); });
+        });
+        QVERIFY(f.m.connect());
+        f.pressWhileOpen();
+
+        QCOMPARE(f.prompter.messages, (QStringList{QStringLiteral("Egy másik művelet folyamatban van."),
+                                                   QStringLiteral("A modul nem válaszol!")}));
+        QCOMPARE(f.m.sim.receivedLines(), (QByteArrayList{kRSTP, kRSTP, kRSTP}));
+        QVERIFY(f.form.btLoadZoneNames->isEnabled());
+    }
+
+    void commandButtonsSendNothingWhileATransactionWaits_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("names") << QStringLiteral("Zóna nevek leolvasása");
+        QTest::newRow("arm P1") << QStringLiteral("Élesítés P1");
+        QTest::newRow("disarm P2") << QStringLiteral("Kikapcs.P2");
+    }
+
+    void commandButtonsSendNothingWhileATransactionWaits()
+    {
+        QFETCH(QString, caption);
+        AlarmFixture f;
+        QVERIFY(f.m.connect());
+        QPushButton* button = nullptr;
+        for (QPushButton* b : f.form.findChildren<QPushButton*>())
+            if (b->text() == caption)
+                button = b;
+        QVERIFY(button);
+        const auto transaction = f.m.link.beginTransaction();
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(f.prompter.messages, QStringList{QStringLiteral("Egy másik művelet folyamatban van.")});
         QTest::qWait(ticks::toMs(ticks::kPollPeriod));
         QCOMPARE(f.m.sim.receivedLines(), QByteArrayList());
     }

@@ -111,6 +111,22 @@ private slots:
         QCOMPARE(f.m.sim.receivedLines(), QByteArrayList());
     }
 
+    // Its answers would mix into another window's transaction.
+    void noPollWhileAnotherTransactionWaits()
+    {
+        PollingFixture f;
+        QVERIFY(f.m.connect());
+        auto transaction = f.m.link.beginTransaction();
+        int ticks = 0;
+        f.openUntil([&] { return ++ticks == 4; });
+        QTest::qWait(ticks::toMs(ticks::kPollPeriod));
+        QCOMPARE(f.m.sim.receivedLines(), QByteArrayList());
+        transaction.reset();
+        ticks = 0;
+        f.openUntil([&] { return ++ticks == 2; });
+        QTRY_COMPARE(f.polls().size(), 2);
+    }
+
     void stopPollingEndsTheTimer()
     {
         PollingFixture f;

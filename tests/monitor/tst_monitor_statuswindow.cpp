@@ -374,6 +374,17 @@ private slots:
         QCOMPARE(f.form.Memo1->lines(), (QStringList{"", "x"}));
     }
 
+    void messageMemoKeepsTheNewestFiveThousand()
+    {
+        StatusFixture f;
+        for (int n = 1; n <= 5001; ++n)
+            f.feed("AT_/" + QByteArray::number(n));
+        const QStringList lines = f.form.Memo1->lines();
+        QCOMPARE(lines.size(), 5000);
+        QCOMPARE(lines.first(), QStringLiteral("2"));
+        QCOMPARE(lines.last(), QStringLiteral("5001"));
+    }
+
     void captionsWithoutNames()
     {
         StatusFixture f;

@@ -33,6 +33,7 @@ private slots:
     void faultsFlippedWhileRunning();
     void portMayBeClosedAndReopened();
     void pacedOutputArrivesWhole();
+    void pacedInputArrivesAtLineSpeed();
     void modemInFront();
     void liveModuleOverTheLine();
 
@@ -222,6 +223,23 @@ void ModuleSimulatorTest::pacedOutputArrivesWhole()
     // 545 characters take about 280 ms at 1920 characters a second; a slow
     // machine only makes this longer.
     QVERIFY2(clock.elapsed() >= 200, qPrintable(QString::number(clock.elapsed())));
+}
+
+void ModuleSimulatorTest::pacedInputArrivesAtLineSpeed()
+{
+    SimulatorSettings settings;
+    settings.baudRate = 19200;
+    ModuleSimulator simulator(settings);
+    QVERIFY(simulator.start());
+    RawPortClient port(simulator.devicePath());
+    QSignalSpy received(&simulator, &ModuleSimulator::lineReceived);
+    QElapsedTimer clock;
+    clock.start();
+    // 960 characters with the CR: 500 ms on the line.
+    port.sendRaw(QByteArray(959, 'A') + '\r');
+    QVERIFY(received.wait(10000));
+    QVERIFY2(clock.elapsed() >= 490, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(simulator.bytesFromProgram(), 960);
 }
 
 void ModuleSimulatorTest::modemInFront()

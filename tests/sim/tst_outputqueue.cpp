@@ -1,3 +1,4 @@
+#include "LineTiming.h"
 #include "OutputQueue.h"
 #include "UniqueFd.h"
 
@@ -69,6 +70,8 @@ private slots:
     void unpacedWritesAtOnce();
     void fullDescriptorCatchesUp();
     void pacedOutputSpreadsOut();
+    void lineTiming_data();
+    void lineTiming();
 };
 
 void OutputQueueTest::unpacedWritesAtOnce()
@@ -112,6 +115,41 @@ void OutputQueueTest::pacedOutputSpreadsOut()
     // 600 characters take about 310 ms at 1920 a second; a slow machine only
     // makes this longer.
     QVERIFY2(clock.elapsed() >= 200, qPrintable(QString::number(clock.elapsed())));
+}
+
+// At 19200 baud a byte (ten bits) takes 520833 ns; it has crossed when its
+// last bit has, and a byte handed to an idle line starts at once.
+void OutputQueueTest::lineTiming_data()
+{
+    QTest::addColumn<int>("baud");
+    QTest::addColumn<QList<qint64>>("handedAt"); // one byte each, times in ns
+    QTest::addColumn<qint64>("at");
+    QTest::addColumn<int>("crossed");
+    const QList<qint64> three{0, 0, 0};
+    QTest::newRow("first bit times") << 19200 << three << qint64(520832) << 0;
+    QTest::newRow("first byte") << 19200 << three << qint64(520833) << 1;
+    QTest::newRow("two bytes") << 19200 << three << qint64(1562498) << 2;
+    QTest::newRow("all three") << 19200 << three << qint64(1562499) << 3;
+    QTest::newRow("busy line: after the others") << 19200 << QList<qint64>{0, 0, 100} << qint64(1562498) << 2;
+    QTest::newRow("idle line: starts when handed")
+        << 19200 << QList<qint64>{0, 10000000} << qint64(10520832) << 1;
+    QTest::newRow("idle line: crossed") << 19200 << QList<qint64>{0, 10000000} << qint64(10520833) << 2;
+    QTest::newRow("9600 baud") << 9600 << three << qint64(2083331) << 1;
+    QTest::newRow("unpaced") << 0 << three << qint64(0) << 3;
+}
+
+void OutputQueueTest::lineTiming()
+{
+    QFETCH(int, baud);
+    QFETCH(QList<qint64>, handedAt);
+    QFETCH(qint64, at);
+    QFETCH(int, crossed);
+    LineTiming line(baud);
+    for (qint64 t : handedAt)
+        line.queue(1, t);
+    QCOMPARE(line.crossed(at), qsizetype(crossed));
+    line.take(line.crossed(at));
+    QCOMPARE(line.queued(), qsizetype(handedAt.size() - crossed));
 }
 
 QTEST_GUILESS_MAIN(OutputQueueTest)
