@@ -1,6 +1,7 @@
 #include "app/AppSetup.h"
 
 #include "link/Cp1250.h"
+#include "link/SessionLog.h"
 #include "mainwin/Prompter.h"
 
 #include <QApplication>
@@ -17,5 +18,14 @@ bool codePageReady()
         return true;
     prompter().error(QStringLiteral("A windows-1250 kódlap nem érhető el (a Qt ICU nélkül készült). "
                                     "A program nem indul el, hogy ne rontsa el az ékezetes neveket."));
+    return false;
+}
+
+bool openSessionLog(SessionLog& log, const QString& path)
+{
+    QString reason;
+    if (log.open(path, &reason))
+        return true;
+    prompter().error(QStringLiteral("A naplófájl nem nyitható meg: %1 (%2)").arg(path, reason));
     return false;
 }

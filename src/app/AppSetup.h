@@ -10,3 +10,10 @@ void configureApplication();
 // False, after telling the installer why in an error box, when this build
 // cannot convert windows-1250 text: the program would corrupt names.
 bool codePageReady();
+
+class SessionLog;
+class QString;
+
+// Opens the support log the installer asked for; false, after saying why in
+// an error box, when the file cannot be written.
+bool openSessionLog(SessionLog& log, const QString& path);

@@ -35,6 +35,7 @@ public:
     void show();
 
     TForm1* mainWindow() const { return m_mainWindow.get(); }
+    DeviceLink& link() { return m_link; }
 
 private:
     void createAll();

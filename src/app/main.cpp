@@ -1,5 +1,6 @@
 #include "app/AppSetup.h"
 #include "app/StartUp.h"
+#include "link/SessionLog.h"
 #include "link/Ticks.h"
 
 #include <QApplication>
@@ -31,14 +32,24 @@ int main(int argc, char* argv[])
     const QCommandLineOption firmwareOption(
         QStringLiteral("firmware"), QStringLiteral("Shows the firmware update button, for service work."));
     parser.addOption(firmwareOption);
+    const QCommandLineOption logOption(
+        QStringLiteral("log"),
+        QStringLiteral("Appends every line sent to and received from the module, with a millisecond timestamp, to FILE."),
+        QStringLiteral("FILE"));
+    parser.addOption(logOption);
     parser.process(app);
     if (!codePageReady())
+        return 2;
+    SessionLog sessionLog;
+    if (parser.isSet(logOption) && !openSessionLog(sessionLog, parser.value(logOption)))
         return 2;
 
     if (const int tick = qEnvironmentVariableIntValue("SENTROVA_TICK_MS"); tick > 0)
         ticks::setLengthMs(tick);
 
     StartUp startUp(parser.value(portOption), parser.isSet(firmwareOption));
+    if (sessionLog.isOpen())
+        startUp.link().serial().setSessionLog(&sessionLog);
     startUp.show();
     return QApplication::exec();
 }

@@ -49,7 +49,10 @@ Options parseOptions(const QStringList& arguments)
                                        QStringLiteral("List user and installer codes in clear (compare, diff, write --verify)."));
     const QCommandLineOption verify(QStringLiteral("verify"),
                                     QStringLiteral("write: read the eight blocks back and compare every byte with the file."));
-    parser.addOptions({port, code, showCodes, verify});
+    const QCommandLineOption log(QStringLiteral("log"),
+                                 QStringLiteral("Append every line sent and received, timestamped, to FILE."),
+                                 QStringLiteral("FILE"));
+    parser.addOptions({port, code, showCodes, verify, log});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("One of the commands below."),
                                  QStringLiteral("command [FILE]"));
     result.helpText = parser.helpText();
@@ -66,6 +69,7 @@ Options parseOptions(const QStringList& arguments)
     result.code = parser.value(code);
     result.showCodes = parser.isSet(showCodes);
     result.verify = parser.isSet(verify);
+    result.logFile = parser.value(log);
     const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty()) {
         result.error = QStringLiteral("No command given.");

@@ -16,6 +16,7 @@ struct Options
     QStringList arguments;
     bool showCodes = false;
     bool verify = false;
+    QString logFile;
     bool helpRequested = false;
     QString helpText;
     // Empty when the command line is good.

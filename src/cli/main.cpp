@@ -4,6 +4,7 @@
 #include "cli/ExitCode.h"
 #include "cli/PortOpenFailure.h"
 #include "link/DeviceLink.h"
+#include "link/SessionLog.h"
 #include "link/Ticks.h"
 
 #include <QCoreApplication>
@@ -36,6 +37,8 @@ int main(int argc, char* argv[])
     if (!options.command->usesPort)
         return options.command->run(session, options.arguments);
 
+    // Lives longer than the link that writes to it.
+    SessionLog sessionLog;
     DeviceLink link;
     // One command, one transaction: no periodic code check around it.
     link.codeTimer().stop();
@@ -53,6 +56,14 @@ int main(int argc, char* argv[])
         portLost = true;
         err << "sentrova-cli: port lost: " << reason << Qt::endl;
     });
+    if (!options.logFile.isEmpty()) {
+        QString reason;
+        if (!sessionLog.open(options.logFile, &reason)) {
+            err << "sentrova-cli: cannot open the log " << options.logFile << ": " << reason << Qt::endl;
+            return cli::kFailure;
+        }
+        link.serial().setSessionLog(&sessionLog);
+    }
     session.link = &link;
     const int status = options.command->run(session, options.arguments);
     link.serial().close();

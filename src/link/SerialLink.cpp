@@ -3,6 +3,7 @@
 #include "link/BlockFrame.h"
 #include "link/Cp1250.h"
 #include "link/MonitorLog.h"
+#include "link/SessionLog.h"
 
 namespace {
 constexpr int kFirstComNumber = 1;
@@ -108,6 +109,8 @@ void SerialLink::write(QByteArrayView bytes)
     if (!isOpen())
         return;
     ComPort1.write(bytes.data(), bytes.size());
+    if (m_sessionLog)
+        m_sessionLog->sent(bytes);
     // Hand the bytes to the driver now rather than at the next event-loop turn.
     ComPort1.flush();
 }
@@ -162,8 +165,11 @@ void SerialLink::ComPort1RxChar()
     // bytes not yet read stay queued for the next one.
     try {
         char byte = 0;
-        while (ComPort1.getChar(&byte))
+        while (ComPort1.getChar(&byte)) {
+            if (m_sessionLog)
+                m_sessionLog->received(QByteArrayView(&byte, 1));
             m_lines.feed(byte);
+        }
     } catch (...) {
     }
 }

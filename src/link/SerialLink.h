@@ -10,6 +10,7 @@
 #include <functional>
 
 class MonitorLog;
+class SessionLog;
 
 // The program's one serial port with its fixed settings, the assembly of
 // received lines and the send operations every window uses. A send on a
@@ -45,6 +46,10 @@ public:
     void SendCR();
     void writeRaw(QByteArrayView text);
 
+    // Every byte sent and received also goes to `log` (not owned; nullptr
+    // stops it).
+    void setSessionLog(SessionLog* log) { m_sessionLog = log; }
+
     // Handles whatever has already arrived, at once. A transaction calls it
     // before clearing the flag it will wait for, so that a reply that came
     // before its request cannot be taken as the answer.
@@ -72,6 +77,7 @@ private:
     MonitorLog& m_monitor;
     LineHandler m_handleLine;
     LineAssembler m_lines;
+    SessionLog* m_sessionLog = nullptr;
     // Errors count only once the port is set up: a pseudo-terminal refuses
     // the modem lines while it is being opened.
     bool m_watchErrors = false;

@@ -286,6 +286,30 @@ private slots:
         QVERIFY2(run.err.contains(QStringLiteral("A fájl nem nyitható meg: ")), qPrintable(run.err));
     }
 
+    // The support log of one version query: every line each way, block frame
+    // included, timestamped to the millisecond; a second run appends.
+    void sessionLogOfOneVersionQuery()
+    {
+        SimProcess sim;
+        QVERIFY(sim.running());
+        const QString log = sim.file(QStringLiteral("session.log"));
+        for (int run = 0; run < 2; ++run)
+            QCOMPARE(runOn(sim, {QStringLiteral("--log"), log, QStringLiteral("version")}).exitCode, int(kSuccess));
+        const QStringList entries = lines(QString::fromUtf8(readFile(log)));
+        QCOMPARE(entries.size(), 8);
+        static const QRegularExpression stamp(QStringLiteral("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\\.\\d{3} "));
+        QStringList traffic;
+        for (const QString& entry : entries) {
+            QVERIFY2(stamp.match(entry).hasMatch(), qPrintable(entry));
+            traffic << entry.mid(24);
+        }
+        QCOMPARE(traffic.mid(0, 3), QStringList({">> RPWDEDCB00", "<< PWDOK", ">> RDFLFFFF"}));
+        // The version block: "RDFL" and 270 bytes in hexadecimal.
+        QVERIFY2(QRegularExpression(QStringLiteral("^<< RDFL[0-9A-F]{540}$")).match(traffic.at(3)).hasMatch(),
+                 qPrintable(traffic.at(3)));
+        QCOMPARE(traffic.mid(4), traffic.mid(0, 4));
+    }
+
     void writeReachesTheModuleMemory()
     {
         QTemporaryDir dir;
