@@ -147,7 +147,7 @@ constexpr ContactId kMainsFailure = {3, 0, 1};
 constexpr ContactId kLowBattery = {3, 0, 2};
 constexpr ContactId kNoBattery = {3, 1, 1};
 constexpr ContactId kRadioJamming = {3, 4, 4};
-constexpr ContactId kRadioLink = {3, 5, 5};
+constexpr ContactId kGsmSignalLost = {3, 5, 5};
 constexpr ContactId kRadioBattery = {3, 8, 4};
 constexpr ContactId kSensorWatch = {3, 9, 1};
 constexpr ContactId kOpenClose = {4, 0, 1};
@@ -230,8 +230,8 @@ constexpr std::array<DemoReport, 23> kOtherReports = {{
     {contactid::kClockLost, route::kCentre, u"Óra elveszett", voice::kNone},
     {contactid::kClockSet, route::kCentre, u"Óra beállítva", voice::kNone},
     {contactid::kProgrammed, route::kCentre, u"Programozás: $", voice::kNone},
-    {contactid::kRadioLink, route::kSms1, u"GSM térerő alacsony", voice::kNone},
-    {contactid::kRadioLink, route::kSms1, u"GSM térerő rendben", voice::kNone},
+    {contactid::kGsmSignalLost, route::kSms1, u"GSM térerő alacsony", voice::kNone},
+    {contactid::kGsmSignalLost, route::kSms1, u"GSM térerő rendben", voice::kNone},
     {contactid::kDuress, route::kAlarm | route::kCall2, u"Kényszerkód: $", voice::kPanic},
     {contactid::kRadioJamming, route::kTrouble, u"Rádiós zavarás", voice::kNone},
 }};
@@ -259,6 +259,7 @@ static_assert(smsTextsFit());
 // event e.
 namespace row {
 constexpr int kPhoneControl = 0;
+constexpr std::initializer_list<int> kInputAlarms = {1, 3, 5, 7, 9, 11, 13, 15, 17, 19, 21, 23};
 constexpr int kDisarmP1 = 29;
 constexpr int kDisarmP2 = 30;
 constexpr int kMainsFailure = 32;
@@ -281,10 +282,12 @@ using DemoButtons = std::array<std::uint8_t, 4>; // buttons A, B, C, D
 constexpr std::uint8_t kSirenPositive = 0; // 0 V at rest, 12 V sounding
 constexpr std::uint8_t kSirenNegative = 1; // 12 V at rest, 0 V sounding
 
+// A telephone number: its ASCII digits, zero bytes after them.
 void storeDigits(ParameterMemory& mem, int offset, std::string_view digits)
 {
+    const std::string_view fitting = digits.substr(0, layout::kPhoneLength);
     std::fill_n(mem.begin() + offset, layout::kPhoneLength, 0);
-    std::copy(digits.begin(), digits.end(), mem.begin() + offset);
+    std::copy(fitting.begin(), fitting.end(), mem.begin() + offset);
 }
 
 void storeEventMask(ParameterMemory& mem, int offset, std::initializer_list<int> rows)
@@ -354,7 +357,7 @@ void placeOutputs(ParameterMemory& mem)
     placeSiren(mem, 1, kSirenPositive, 0, 3);
     placeSiren(mem, 2, kSirenNegative, 30, 5);
     placeRelay(mem, 1, {row::kPhoneControl}, {}, 0, 5);
-    placeRelay(mem, 2, {1, 3, 5, 7, 9, 11, 13, 15, 17, 19, 21, 23}, {row::kDisarmP1, row::kDisarmP2}, 0, 180);
+    placeRelay(mem, 2, row::kInputAlarms, {row::kDisarmP1, row::kDisarmP2}, 0, 180);
     placeRelay(mem, 3, {row::kMainsFailure}, {row::kMainsRestored}, 60, 0);
 }
 

@@ -152,8 +152,8 @@ void CommandLineTest::help()
     for (const char* option : {"--link", "--code", "--baud", "--silent", "--refuse-code", "--wrong-block",
                                "--bad-checksum", "--program-version", "--data-version", "--modem", "--modem-silent",
                                "--modem-ignores-ath", "--modem-connect-ms", "--modem-guard-ms", "--load",
-                               "--save-on-exit", "--drop-block", "--nak-write", "--no-activation", "--corrupt-byte", "--status-form",
-                               "--seed", "--still"})
+                               "--save-on-exit", "--drop-block", "--nak-write", "--no-activation", "--corrupt-byte",
+                               "--status-form", "--seed", "--still"})
         QVERIFY2(line.helpText.contains(QLatin1String(option)), option);
 }
 

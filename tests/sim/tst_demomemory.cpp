@@ -46,7 +46,9 @@ void DemoMemoryTest::records_data()
     QTest::newRow("event 21") << 943 << QByteArray("\x01\x01\x00" "\x01\x13" "T\xFBzjelz\xE9s: $        " "\x04", 26);
     // Event 27, arming partition 1: 4 0 1 by user, S2 and the centre.
     QTest::newRow("event 27") << 1099 << QByteArray("\x04\x00\x01" "\x01\x20" "\xC9les\xEDtve P1: $      " "\x00", 26);
-    QTest::newRow("event 47") << 1619 << QByteArray("\x03\x04\x04" "\x01\x10" "R\xE1" "di\xF3s zavar\xE1s      " "\x00", 26);
+    // Event 47, radio jamming: 3 4 4, S1 and the centre.
+    QTest::newRow("event 47") << 1619
+                              << QByteArray("\x03\x04\x04" "\x01\x10" "R\xE1" "di\xF3s zavar\xE1s      " "\x00", 26);
     QTest::newRow("unused 48th record") << 1645 << QByteArray(26, '\0');
     QTest::newRow("telephone numbers 1, 2")
         << 1671 << QByteArray("36301234567\0\0\0\0\0" "36209876543\0\0\0\0\0", 32);
