@@ -104,6 +104,11 @@ CommandLine parseCommandLine(const QStringList& arguments)
                                       QStringLiteral("N"));
     const QCommandLineOption noActivation(QStringLiteral("no-activation"),
                                           QStringLiteral("Never confirms WRACT; written blocks stay staged."));
+    const QCommandLineOption corruptByte(
+        QStringLiteral("corrupt-byte"),
+        QStringLiteral("Stores this byte of the parameters (0-%1) with its lowest bit flipped at every activation.")
+            .arg(memory::kSize - 1),
+        QStringLiteral("OFFSET"));
     const QCommandLineOption statusForm(QStringLiteral("status-form"),
                                         QStringLiteral("Form 1-4 of the status report (default %1).")
                                             .arg(SimulatorSettings{}.statusForm),
@@ -127,8 +132,8 @@ CommandLine parseCommandLine(const QStringList& arguments)
                                            QStringLiteral("N"));
     parser.addOptions({link, code, baud, silent, refuseCode, wrongBlock, badChecksum, programVersion, dataVersion,
                        modem, modemSilent, modemIgnoresHangUp, modemConnect, modemGuard, load, saveOnExit,
-                       dropBlock, nakWrite, noActivation, statusForm, seed, still, nakFirmware, refuseFirmware,
-                       writeFirmware, firmwareLines});
+                       dropBlock, nakWrite, noActivation, corruptByte, statusForm, seed, still, nakFirmware,
+                       refuseFirmware, writeFirmware, firmwareLines});
 
     result.helpText = parser.helpText();
     if (!parser.parse(arguments)) {
@@ -173,6 +178,12 @@ CommandLine parseCommandLine(const QStringList& arguments)
         if (!block)
             return result;
         *field = block;
+    }
+    if (parser.isSet(corruptByte)) {
+        const std::optional<int> offset = numberOption(parser, corruptByte, 0, memory::kSize - 1, result.error);
+        if (!offset)
+            return result;
+        settings.faults.corruptByte = offset;
     }
     settings.faults.refuseFirmware = parser.isSet(refuseFirmware);
     if (parser.isSet(nakFirmware)) {

@@ -15,6 +15,10 @@ struct FaultSwitches
     // Parameter block (0-7) whose writes are neither taken nor answered.
     std::optional<int> nakWriteBlock;
     bool noActivation = false; // "WRACT" neither takes effect nor is answered
+    // Offset (0-2047) of a bad cell of the parameter memory: an activation
+    // stores the written byte there with its lowest bit flipped, and the
+    // module confirms it all the same.
+    std::optional<int> corruptByte;
     // Firmware frame (0-511, at block address 33 + N) never taken nor answered.
     std::optional<int> nakFirmwareFrame;
     bool refuseFirmware = false; // the firmware check is never confirmed

@@ -2,6 +2,8 @@
 
 #include "ParameterMemory.h"
 
+#include <optional>
+
 // The parameters in use and the staging copy that block writes fill. Written
 // blocks take effect together when the staging copy is activated.
 class ModuleMemory
@@ -17,7 +19,9 @@ public:
 
     // `block` must be below memory::kBlockCount.
     void stageBlock(int block, const BlockBytes& data);
-    void activate() { m_active = m_staged; }
+    // The staged blocks take effect; a bad cell at `faultyByte` keeps its
+    // byte with the lowest bit flipped.
+    void activate(std::optional<int> faultyByte = std::nullopt);
 
     // The encoded installer code the module accepts now.
     QByteArray acceptedCode() const { return installerCodeText(m_active); }

@@ -143,7 +143,7 @@ void ModuleProtocol::activate(QByteArrayView, int, Replies& replies)
     }
     if (m_faults.noActivation)
         return;
-    m_memory.activate();
+    m_memory.activate(m_faults.corruptByte);
     m_live.parametersActivated();
     replies.append(kCrcConfirmed.toByteArray());
 }

@@ -235,16 +235,36 @@ private slots:
         QCOMPARE(readFile(readBack), readFile(written));
     }
 
+    // A module that stores what it is sent, and one with a bad cell at 223
+    // (zone 3's first name character, K = 4B kept as 4A = J).
+    void writeVerified_data()
+    {
+        QTest::addColumn<QStringList>("simOptions");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("verdict");
+        QTest::addColumn<QString>("out");
+        QTest::newRow("stored as sent") << QStringList{} << int(kSuccess)
+                                        << "verified: the module holds the file's 2048 bytes" << "";
+        QTest::newRow("one byte stored wrongly")
+            << QStringList{"--corrupt-byte", "223"} << int(kDifferent)
+            << "verify failed: the module holds other settings than the file"
+            << "3. Zóna – Zóna neve: »Konyha« → »Jonyha«\n";
+    }
+
     void writeVerified()
     {
-        SimProcess sim;
+        QFETCH(QStringList, simOptions);
+        QFETCH(int, exitCode);
+        QFETCH(QString, verdict);
+        QFETCH(QString, out);
+        SimProcess sim(simOptions);
         QVERIFY(sim.running());
         const QString written = sim.file(QStringLiteral("written.SD2"));
-        QVERIFY(writeFile(written, writableImageBytes(4)));
+        QVERIFY(writeFile(written, writableImageBytes(4).replace(223, 10, "Konyha    ")));
         const CliRun run = runOn(sim, {QStringLiteral("write"), written, QStringLiteral("--verify")});
-        QCOMPARE(run.exitCode, int(kSuccess));
-        QCOMPARE(lines(run.err), blockLines(1, 8, QStringLiteral("written"))
-                                     << "activated" << "verified: the module holds the file's 2048 bytes");
+        QCOMPARE(run.exitCode, exitCode);
+        QCOMPARE(lines(run.err), blockLines(1, 8, QStringLiteral("written")) << "activated" << verdict);
+        QCOMPARE(run.out, out);
     }
 
     // Two data files, no module: the settings that differ, codes hidden

@@ -29,7 +29,8 @@ void CommandLineTest::values()
 {
     const CommandLine line = parse({"--link", "/tmp/x/m", "--code", "987654", "--baud", "19200",
                                     "--program-version", "TEST V0.01", "--data-version", "3", "--load", "in.SD2",
-                                    "--save-on-exit", "out.SD2", "--drop-block", "7", "--nak-write", "0"});
+                                    "--save-on-exit", "out.SD2", "--drop-block", "7", "--nak-write", "0",
+                                    "--corrupt-byte", "2047"});
     QVERIFY2(line.error.isEmpty(), qPrintable(line.error));
     QCOMPARE(line.linkPath, QStringLiteral("/tmp/x/m"));
     QCOMPARE(line.settings.installerCode, std::optional<QString>(QStringLiteral("987654")));
@@ -41,6 +42,8 @@ void CommandLineTest::values()
     QCOMPARE(line.settings.faults.dropReadBlock, std::optional<int>(7));
     QCOMPARE(line.settings.faults.nakWriteBlock, std::optional<int>(0));
     QVERIFY(!line.settings.faults.noActivation);
+    QCOMPARE(line.settings.faults.corruptByte, std::optional<int>(2047));
+    QVERIFY(!parse({}).settings.faults.corruptByte);
     QVERIFY(!parse({}).settings.faults.dropReadBlock);
     const CommandLine live = parse({"--status-form", "2", "--seed", "4000000000"});
     QVERIFY2(live.error.isEmpty(), qPrintable(live.error));
@@ -125,6 +128,8 @@ void CommandLineTest::rejected_data()
     QTest::newRow("dropped block past the parameters") << QStringList{"--drop-block", "8"};
     QTest::newRow("negative block") << QStringList{"--nak-write", "-1"};
     QTest::newRow("block not a number") << QStringList{"--nak-write", "x"};
+    QTest::newRow("corrupt byte past the parameters") << QStringList{"--corrupt-byte", "2048"};
+    QTest::newRow("negative corrupt byte") << QStringList{"--corrupt-byte", "-1"};
     QTest::newRow("status form 5") << QStringList{"--status-form", "5"};
     QTest::newRow("status form 0") << QStringList{"--status-form", "0"};
     QTest::newRow("negative seed") << QStringList{"--seed", "-1"};
@@ -147,8 +152,8 @@ void CommandLineTest::help()
     for (const char* option : {"--link", "--code", "--baud", "--silent", "--refuse-code", "--wrong-block",
                                "--bad-checksum", "--program-version", "--data-version", "--modem", "--modem-silent",
                                "--modem-ignores-ath", "--modem-connect-ms", "--modem-guard-ms", "--load",
-                               "--save-on-exit", "--drop-block", "--nak-write", "--no-activation", "--status-form",
-                               "--seed", "--still"})
+                               "--save-on-exit", "--drop-block", "--nak-write", "--no-activation", "--corrupt-byte",
+                               "--status-form", "--seed", "--still"})
         QVERIFY2(line.helpText.contains(QLatin1String(option)), option);
 }
 

@@ -2,9 +2,9 @@
 
 #include <QTest>
 
-// The demo memory as the program will read it: names in windows-1250 padded
-// with blanks, codes as nibbles 15 - digit, rights words high byte first,
-// the zone settings in the order of the zone record.
+// The demo memory as the program will read it: names and SMS texts in
+// windows-1250 padded with blanks, codes as nibbles 15 - digit, words high
+// byte first, telephone numbers as ASCII digits followed by zero bytes.
 class DemoMemoryTest : public QObject
 {
     Q_OBJECT
@@ -39,7 +39,36 @@ void DemoMemoryTest::records_data()
     QTest::newRow("zone 8") << 323 << QByteArray("Ablak \xC9   " "\x03\x01\x02\x00\x00\x00\x00\x00\x00\x00", 20);
     // Zone 12 "Pánikgomb": 24-hour, silent.
     QTest::newRow("zone 12") << 403 << QByteArray("P\xE1nikgomb " "\x00\x03\x01\x00\x00\x01\x00\x00\x00\x00", 20);
-    QTest::newRow("after zone 12") << 423 << QByteArray(8, '\0');
+    // Event 1, IN1 alarm: Contact-ID 1 3 0, routes T1, S1 and the centre,
+    // voice message 1.
+    QTest::newRow("event 1") << 423 << QByteArray("\x01\x03\x00" "\x01\x11" "Riaszt\xE1s: $         " "\x01", 26);
+    // Event 21, IN11 alarm (the smoke detector): fire 1 1 0, T2 too, voice 4.
+    QTest::newRow("event 21") << 943 << QByteArray("\x01\x01\x00" "\x01\x13" "T\xFBzjelz\xE9s: $        " "\x04", 26);
+    // Event 27, arming partition 1: 4 0 1 by user, S2 and the centre.
+    QTest::newRow("event 27") << 1099 << QByteArray("\x04\x00\x01" "\x01\x20" "\xC9les\xEDtve P1: $      " "\x00", 26);
+    // Event 47, radio jamming: 3 4 4, S1 and the centre.
+    QTest::newRow("event 47") << 1619
+                              << QByteArray("\x03\x04\x04" "\x01\x10" "R\xE1" "di\xF3s zavar\xE1s      " "\x00", 26);
+    QTest::newRow("unused 48th record") << 1645 << QByteArray(26, '\0');
+    QTest::newRow("telephone numbers 1, 2")
+        << 1671 << QByteArray("36301234567\0\0\0\0\0" "36209876543\0\0\0\0\0", 32);
+    QTest::newRow("centre number 1") << 1735 << QByteArray("3614567890\0\0\0\0\0\0", 16);
+    // Acknowledgements 2 1 0 0, account 1A2F, arming mode 0, OUT 1 at 12 V
+    // for 3 minutes, OUT 2 at 0 V after 30 s for 5 minutes.
+    QTest::newRow("acknowledgements to sirens")
+        << 1783 << QByteArray::fromHex("02010000 010A020F 00 000003 011E05");
+    QTest::newRow("relay 1 on row 0, 5 s") << 1798 << QByteArray::fromHex("0100000000000000 0000000000000000 00 05");
+    // On at the alarms of IN1..IN12 (rows 1, 3, .. 23), off at disarming
+    // (rows 29, 30), for 180 s.
+    QTest::newRow("relay 2") << 1816
+                             << QByteArray::fromHex("AAAAAA0000000000 0000006000000000 00 B4");
+    // Alarm 10 min, test report 06:30 every 7 days, nothing bypassed, at most
+    // 3 alarms a zone, no auto-arming, night walk 5 min.
+    QTest::newRow("times") << 1852 << QByteArray::fromHex("0A 06 1E 07 000000000000000000000000 03 00 05");
+    // User 1: A arms both, B disarms, C relay 1, D nothing; user 2: A arms
+    // P1, B disarms, C night arming; nobody else has a function.
+    QTest::newRow("remote buttons") << 1871 << QByteArray::fromHex("1560 2540") + QByteArray(20, '\0');
+    QTest::newRow("after the settings") << 1895 << QByteArray(153, '\0');
 }
 
 void DemoMemoryTest::records()

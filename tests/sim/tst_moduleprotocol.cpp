@@ -76,6 +76,7 @@ private slots:
     void silentSwitch();
     void nakWriteBlockSwitch();
     void noActivationSwitch();
+    void corruptByteSwitch();
     void otherLinesIgnored_data();
     void otherLinesIgnored();
 };
@@ -379,6 +380,22 @@ void ModuleProtocolTest::noActivationSwitch()
     module.faults().noActivation = false;
     QCOMPARE(module.handleLine("WRACT"), Replies{"CRCOK"});
     QCOMPARE(module.memory().active(), withBlock(original, 3, 0x11));
+}
+
+void ModuleProtocolTest::corruptByteSwitch()
+{
+    ModuleProtocol module(patternMemory());
+    logIn(module);
+    module.faults().corruptByte = 800; // block 3, byte 32
+    QCOMPARE(writeBlock(module, kWriteBlock3), Replies{"WROK"});
+    QCOMPARE(module.handleLine("WRACT"), Replies{"CRCOK"});
+    // 11 is kept as 10: the checksum is one less than that of the written block.
+    const Replies block3{"RDFL" + frame(repeated("11", 32) + "10" + repeated("11", 223), "0003", "827F0000")};
+    QCOMPARE(module.handleLine("RDFL0003"), block3);
+    // Activated again, the cell still holds the same wrong byte.
+    QCOMPARE(module.handleLine("WRACT"), Replies{"CRCOK"});
+    QCOMPARE(module.handleLine("RDFL0003"), block3);
+    QCOMPARE(module.handleLine("RDFL0004"), Replies{"RDFL" + frame(repeated("A4", 256), "0004", "847F0000")});
 }
 
 void ModuleProtocolTest::otherLinesIgnored_data()
