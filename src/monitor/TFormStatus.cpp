@@ -14,12 +14,11 @@
 #include "link/WaitLoop.h"
 #include "monitor/AlarmStop.h"
 #include "mainwin/Prompter.h"
+#include "mainwin/WindowShell.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -128,14 +127,8 @@ void TFormStatus::RefreshInputCaptions()
 void TFormStatus::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    centreOnScreen();
+    centreOnScreen(*this);
     FormShow();
-}
-
-void TFormStatus::centreOnScreen()
-{
-    if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
 }
 
 void TFormStatus::FormShow()

@@ -133,7 +133,6 @@ private:
     void sendPartitionCommand(std::uint8_t index);
     // Holds polling at `ticks` and pumps until the hold has run down to 1.
     void holdPolling(int ticks);
-    void centreOnScreen();
 
     DeviceLink& m_link;
     TFormEventlistShort& m_eventList;

@@ -54,15 +54,15 @@ QString rowOf(Field field, int record)
     case Field::EventSmsText:
     case Field::EventVoiceNumber: return monitor::eventRowLabel(record);
     case Field::Phone:
-    case Field::AckMode: return QStringLiteral("%1. Telefonszám").arg(record);
-    case Field::CentrePhone: return QStringLiteral("%1. Központ tel.").arg(record);
+    case Field::AckMode: return texts::phoneCaption(record);
+    case Field::CentrePhone: return texts::centrePhoneCaption(record);
     case Field::SirenMode:
     case Field::SirenDelay:
-    case Field::SirenTime: return QStringLiteral("OUT %1").arg(record);
+    case Field::SirenTime: return texts::sirenOutputCaption(record);
     case Field::RelayDelay:
-    case Field::RelayTime: return QStringLiteral("RELE %1").arg(record);
-    case Field::RelayOnEvents: return QStringLiteral("R%1 bekapcs.").arg(record);
-    case Field::RelayOffEvents: return QStringLiteral("R%1 kikapcs.").arg(record);
+    case Field::RelayTime: return texts::relayCaption(record);
+    case Field::RelayOnEvents: return texts::relayOnEventsCaption(record);
+    case Field::RelayOffEvents: return texts::relayOffEventsCaption(record);
     default: return {};
     }
 }
@@ -71,40 +71,40 @@ QString rowOf(Field field, int record)
 QString columnOf(Field field)
 {
     switch (field) {
-    case Field::UserName: return QStringLiteral("Felhasználó neve");
-    case Field::UserCode: return QStringLiteral("Azonosító kódja");
-    case Field::InstallerCode: return QStringLiteral("Telepítői kód");
-    case Field::ZoneName: return QStringLiteral("Zóna neve");
+    case Field::UserName: return texts::kUserName;
+    case Field::UserCode: return texts::kUserCode;
+    case Field::InstallerCode: return texts::kInstallerCode;
+    case Field::ZoneName: return texts::kZoneName;
     case Field::ZoneWiring: return QStringLiteral("Bekötés");
     case Field::ZonePartition: return QStringLiteral("Partíció");
-    case Field::ZoneSensitivity: return QStringLiteral("Zóna érzékenység");
-    case Field::ZoneEntryDelay: return QStringLiteral("Belépési késlelt.");
-    case Field::ZoneExitDelay: return QStringLiteral("Kilépési késlelt.");
-    case Field::ZoneSilent: return QStringLiteral("Csendes zóna");
-    case Field::ZoneSmartTime: return QStringLiteral("Intelligens zóna");
-    case Field::ZoneFollower: return QStringLiteral("Követő zóna");
-    case Field::ZoneCoverTime: return QStringLiteral("Zóna takarás idő");
-    case Field::ZoneNightSetting: return QStringLiteral("Éjszakai zóna beállítás");
-    case Field::ZoneBypass: return QStringLiteral("Bypass");
-    case Field::EventContactId: return QStringLiteral("Contact-ID kód");
-    case Field::EventSmsText: return QStringLiteral("SMS üzenet");
-    case Field::EventVoiceNumber: return QStringLiteral("Hangüzenet sorszáma");
-    case Field::SmsForwardPhone: return QStringLiteral("SMS továbbítás");
-    case Field::AckMode: return QStringLiteral("Nyugtázás");
-    case Field::CustomerAccount: return QStringLiteral("Ügyfél azonosító");
-    case Field::ArmingMode: return QStringLiteral("Élesítés és kikapcsolás módja az A és B bemeneteken");
+    case Field::ZoneSensitivity: return texts::kZoneSensitivity;
+    case Field::ZoneEntryDelay: return texts::kEntryDelay;
+    case Field::ZoneExitDelay: return texts::kExitDelay;
+    case Field::ZoneSilent: return texts::kSilentZone;
+    case Field::ZoneSmartTime: return texts::kSmartZone;
+    case Field::ZoneFollower: return texts::kFollowerZone;
+    case Field::ZoneCoverTime: return texts::kCoverTime;
+    case Field::ZoneNightSetting: return texts::oneLine(texts::kNightSettingLines);
+    case Field::ZoneBypass: return texts::kBypass;
+    case Field::EventContactId: return texts::oneLine(texts::kContactIdLines);
+    case Field::EventSmsText: return texts::kSmsText;
+    case Field::EventVoiceNumber: return texts::oneLine(texts::kVoiceNumberLines);
+    case Field::SmsForwardPhone: return texts::kSmsForwardPhone;
+    case Field::AckMode: return texts::kAckMode;
+    case Field::CustomerAccount: return texts::kCustomerAccount;
+    case Field::ArmingMode: return texts::kArmingMode;
     case Field::SirenMode: return QStringLiteral("Mód");
     case Field::SirenDelay:
-    case Field::RelayDelay: return QStringLiteral("Start késleltetés");
+    case Field::RelayDelay: return texts::kStartDelay;
     case Field::SirenTime:
-    case Field::RelayTime: return QStringLiteral("Maximális időtartam");
-    case Field::AlarmMax: return QStringLiteral("A riasztás maximális ideje");
-    case Field::TestHour: return QStringLiteral("Tesztjelentés időpontja – óra");
-    case Field::TestMinute: return QStringLiteral("Tesztjelentés időpontja – perc");
-    case Field::TestPeriod: return QStringLiteral("Tesztjelentés gyakorisága");
-    case Field::ZoneAlarmLimit: return QStringLiteral("Egy zónáról küldhető riasztások maximális száma");
-    case Field::AutoArm: return QStringLiteral("Automatikus élesítés");
-    case Field::NightWalk: return QStringLiteral("Éjszakai séta időtartam");
+    case Field::RelayTime: return texts::kMaxDuration;
+    case Field::AlarmMax: return texts::kAlarmMax;
+    case Field::TestHour: return texts::kTestTime + QStringLiteral(" – óra");
+    case Field::TestMinute: return texts::kTestTime + QStringLiteral(" – perc");
+    case Field::TestPeriod: return texts::kTestPeriod;
+    case Field::ZoneAlarmLimit: return texts::kZoneAlarmLimit;
+    case Field::AutoArm: return texts::kAutoArm;
+    case Field::NightWalk: return texts::oneLine(texts::kNightWalkLines);
     default: return {};
     }
 }
@@ -225,7 +225,7 @@ public:
                 const int was = buttonNibble(m_before, ref, b);
                 const int now = buttonNibble(m_after, ref, b);
                 if (was != now)
-                    add(joined(row, QStringLiteral("%1. nyomógomb").arg(b + 1)),
+                    add(joined(row, texts::buttonCaption(b + 1)),
                         itemOrNumber(texts::kButtonFunctions, was), itemOrNumber(texts::kButtonFunctions, now));
             }
             break;

@@ -8,10 +8,35 @@
 #include "params/editor/UsersPage.h"
 #include "params/editor/ZonesPage.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+namespace {
+
+// The style of the application with half its blank space beside a tab's
+// caption: the six captions then fit the editor's width side by side, where
+// the full space would hide some behind scroll arrows.
+class CompactTabStyle : public QProxyStyle
+{
+public:
+    CompactTabStyle()
+        : QProxyStyle(QApplication::style()->name())
+    {
+    }
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        const int value = QProxyStyle::pixelMetric(metric, option, widget);
+        return metric == PM_TabBarTabHSpace ? value / 2 : value;
+    }
+};
+
+} // namespace
 
 TFormParSetting::TFormParSetting(params::ParameterImage& image, QWidget* parent)
     : QDialog(parent)
@@ -25,6 +50,9 @@ TFormParSetting::TFormParSetting(params::ParameterImage& image, QWidget* parent)
     layout->setContentsMargins(4, 4, 4, 4);
 
     PageControl1 = new QTabWidget(this);
+    auto* tabStyle = new CompactTabStyle;
+    tabStyle->setParent(PageControl1->tabBar());
+    PageControl1->tabBar()->setStyle(tabStyle);
     TabSheet1 = new ZonesPage(PageControl1);
     TabSheet2 = new UsersPage(PageControl1);
     TabSheet3 = new EventsPage(PageControl1);

@@ -78,6 +78,28 @@ private slots:
         QVERIFY(r.editor.btSettingOK->x() < r.editor.btSettingCancel->x());
     }
 
+    // All six captions side by side: a tab bar wider than its room shows
+    // scroll arrows instead. A display of more dots per inch draws the
+    // 8 point captions as wide as 9 point ones are here.
+    void tabCaptionsFitTheWidth_data()
+    {
+        QTest::addColumn<int>("points");
+        QTest::newRow("8 pt") << 8;
+        QTest::newRow("9 pt") << 9;
+    }
+
+    void tabCaptionsFitTheWidth()
+    {
+        QFETCH(int, points);
+        EditorRig r;
+        QFont font = r.editor.font();
+        font.setPointSize(points);
+        r.editor.setFont(font);
+        QVERIFY(r.open());
+        QTabBar* tabs = r.editor.PageControl1->tabBar();
+        QVERIFY(tabs->sizeHint().width() <= r.editor.PageControl1->width());
+    }
+
     void lastPageStaysSelected()
     {
         EditorRig r;

@@ -1,6 +1,7 @@
 #include "params/editor/ArmingModeBox.h"
 
 #include "params/FieldConversions.h"
+#include "params/SettingTexts.h"
 #include "params/TFormOnOffMode.h"
 #include "params/editor/NumberBox.h"
 #include "params/editor/RadioGroup.h"
@@ -16,7 +17,7 @@ constexpr int kNumberWidth = 30;
 ArmingModeBox::ArmingModeBox(QWidget* parent)
     : QWidget(parent)
 {
-    const QString caption = QStringLiteral("Élesítés és kikapcsolás módja az A és B bemeneteken :");
+    const QString caption = params::texts::kArmingMode + QStringLiteral(" :");
     lbTOnOffAB = new QLabel(caption, this);
     lbTOnOffAB->setObjectName(QStringLiteral("lbTOnOffAB"));
     // The caption wraps like the page's other long captions, so that the
@@ -24,7 +25,7 @@ ArmingModeBox::ArmingModeBox(QWidget* parent)
     lbTOnOffAB->setWordWrap(true);
     edOnOffMode = new NumberBox(params::fieldRef(params::Field::ArmingMode).range, this);
     edOnOffMode->setObjectName(QStringLiteral("edOnOffMode"));
-    edOnOffMode->setAccessibleName(caption.chopped(2));
+    edOnOffMode->setAccessibleName(params::texts::kArmingMode);
     edOnOffMode->setButtonSymbols(QAbstractSpinBox::NoButtons);
     edOnOffMode->setFixedWidth(kNumberWidth);
     edOnOffMode->setEnabled(false);

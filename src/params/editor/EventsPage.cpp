@@ -2,6 +2,7 @@
 
 #include "monitor/EventCatalogue.h"
 #include "params/FieldConversions.h"
+#include "params/SettingTexts.h"
 #include "params/editor/AccessibleName.h"
 #include "params/editor/CheckColumn.h"
 #include "params/editor/DigitGrid.h"
@@ -36,13 +37,7 @@ constexpr int kContentWidth = kVoiceColumn.x + kVoiceColumn.width + 6;
 constexpr int kControlHeight = 22;
 constexpr int kTitleHeight = 34;
 
-constexpr std::array<const char16_t*, params::kRouteFlags> kRouteTitles = {
-    u"T1", u"T2", u"T3", u"T4", u"S1", u"S2", u"S3", u"S4", u"Közp.",
-};
-
-const QString kCodeTitle = QStringLiteral("Contact-ID kód");
-const QString kSmsTitle = QStringLiteral("SMS üzenet");
-const QString kVoiceTitle = QStringLiteral("Hangüzenet sorszáma");
+using namespace params::texts;
 
 int routeX(int list)
 {
@@ -80,16 +75,16 @@ EventRow::EventRow(int event, QWidget* parent)
 
     acgEvent = new DigitGrid(params::kContactIdDigits, params::DigitKind::Hex, this);
     acgEvent->move(kCodeColumn.x, y);
-    acgEvent->setAccessibleName(cellAccessibleName(rowName(event), kCodeTitle));
+    acgEvent->setAccessibleName(cellAccessibleName(rowName(event), oneLine(kContactIdLines)));
 
     edSMS = new QLineEdit(this);
     edSMS->setMaxLength(params::kSmsLength);
     place(edSMS, kSmsColumn, y, kControlHeight);
-    edSMS->setAccessibleName(cellAccessibleName(rowName(event), kSmsTitle));
+    edSMS->setAccessibleName(cellAccessibleName(rowName(event), kSmsText));
 
     UdHanguz = new NumberBox(fieldRef(Field::EventVoiceNumber, event).range, this);
     place(UdHanguz, kVoiceColumn, y, kControlHeight);
-    UdHanguz->setAccessibleName(cellAccessibleName(rowName(event), kVoiceTitle));
+    UdHanguz->setAccessibleName(cellAccessibleName(rowName(event), oneLine(kVoiceNumberLines)));
 }
 
 void EventRow::load(const params::ParameterImage& image)
@@ -125,7 +120,7 @@ EventsPage::EventsPage(QWidget* parent)
     for (int k = 0; k < params::kRouteFlags; ++k) {
         auto* list = new CheckColumn(params::kEventRows, kRowHeight, content);
         list->setGeometry(routeX(k), 0, kRouteWidth, params::kEventRows * kRowHeight);
-        const QString column = QString::fromUtf16(kRouteTitles[std::size_t(k)]);
+        const QString& column = kRoutes.at(k);
         for (int e = 1; e <= params::kEventRows; ++e)
             list->setItemAccessibleName(e - 1, cellAccessibleName(rowName(e), column));
         connect(list, &CheckColumn::focusRequested, this, &EventsPage::clbEvents1Enter);
@@ -143,19 +138,16 @@ EventsPage::EventsPage(QWidget* parent)
     // Titles wider than their columns overhang to both sides.
     const Column codeTitle{kCodeColumn.x - 16, kCodeColumn.width + 32};
     const Column voiceTitle{kVoiceColumn.x - 20, kVoiceColumn.width + 40};
-    title(QStringLiteral("Contact-ID"), codeTitle, 0, shifted)->setObjectName(QStringLiteral("Label40"));
-    title(QStringLiteral("kód"), codeTitle, 1, shifted)->setObjectName(QStringLiteral("lbCode"));
+    title(kContactIdLines.at(0), codeTitle, 0, shifted)->setObjectName(QStringLiteral("Label40"));
+    title(kContactIdLines.at(1), codeTitle, 1, shifted)->setObjectName(QStringLiteral("lbCode"));
     for (int k = 0; k < params::kRouteFlags; ++k) {
         // "Közp." is wider than its column: its title overhangs to both sides.
         const int extra = k == params::kRouteCentre ? 12 : 2;
-        title(QString::fromUtf16(kRouteTitles[std::size_t(k)]), {routeX(k) - extra, kRouteWidth + 2 * extra}, 1,
-              shifted);
+        title(kRoutes.at(k), {routeX(k) - extra, kRouteWidth + 2 * extra}, 1, shifted);
     }
-    title(QStringLiteral("SMS üzenet *"), kSmsColumn, 1, shifted)->setObjectName(QStringLiteral("lbSMStext"));
-    title(QStringLiteral("Hangüzenet"), voiceTitle, 0, shifted)
-        ->setObjectName(QStringLiteral("lbVoice"));
-    title(QStringLiteral("sorszáma"), voiceTitle, 1, shifted)
-        ->setObjectName(QStringLiteral("lbVoiceNr"));
+    title(kSmsText + QStringLiteral(" *"), kSmsColumn, 1, shifted)->setObjectName(QStringLiteral("lbSMStext"));
+    title(kVoiceNumberLines.at(0), voiceTitle, 0, shifted)->setObjectName(QStringLiteral("lbVoice"));
+    title(kVoiceNumberLines.at(1), voiceTitle, 1, shifted)->setObjectName(QStringLiteral("lbVoiceNr"));
 
     lbSMScomment = new QLabel(
         QStringLiteral("*  :  Az SMS üzenet szövegében a $ karakter helyére a zóna vagy a felhasználó nevét, a # "

@@ -1,6 +1,7 @@
 #include "params/editor/PhonesPage.h"
 
 #include "params/FieldConversions.h"
+#include "params/SettingTexts.h"
 #include "params/editor/AccessibleName.h"
 #include "params/editor/ArmingModeBox.h"
 #include "params/editor/DigitGrid.h"
@@ -19,19 +20,7 @@ using params::fieldRef;
 
 namespace {
 
-const QStringList kAckItems = {
-    QStringLiteral("0-   nincs nyugtázás"),
-    QStringLiteral("1-   * = nyugta"),
-    QStringLiteral("2-   * = nyugta,  # = leállítás"),
-};
-
-const QStringList kSirenModes = {
-    QStringLiteral("0 - Sziréna 12V  (alaphelyzet 0V, riasztáskor 12V )"),
-    QStringLiteral("1 - Sziréna 0V    (alaphelyzet 12V, riasztáskor 0V )"),
-    QStringLiteral("2 - fix 12V kimenet"),
-};
-
-const QString kAckTitle = QStringLiteral("Nyugtázás");
+using namespace params::texts;
 
 // Hour digits, a colon, minute digits; the first hour digit may stay blank.
 const QString kTestTimeMask = QStringLiteral("09:99;") + QChar(PhonesPage::kMaskBlank);
@@ -76,7 +65,7 @@ SirenOutput::SirenOutput(int output, QWidget* parent)
     : QWidget(parent)
     , m_output(output)
 {
-    lbtOUT = caption(QStringLiteral("OUT %1 :").arg(output), this);
+    lbtOUT = caption(sirenOutputCaption(output) + QStringLiteral(" :"), this);
     const QString name = captionName(lbtOUT->text());
     cbOUTmode = narrowList(kSirenModes, 30, this);
     cbOUTmode->setAccessibleName(name);
@@ -86,9 +75,9 @@ SirenOutput::SirenOutput(int output, QWidget* parent)
     grid->setVerticalSpacing(2);
     grid->addWidget(lbtOUT, 0, 0);
     grid->addWidget(cbOUTmode, 1, 0, 1, 2);
-    UdOUTdelay = numberLine(grid, {QStringLiteral("Start késleltetés ( 0-255 sec ) :")},
+    UdOUTdelay = numberLine(grid, {kStartDelay + QStringLiteral(" ( 0-255 sec ) :")},
                             fieldRef(Field::SirenDelay, output).range, this);
-    UdOUTtime = numberLine(grid, {QStringLiteral("Maximális időtartam ( 1-25 perc ) :")},
+    UdOUTtime = numberLine(grid, {kMaxDuration + QStringLiteral(" ( 1-25 perc ) :")},
                            fieldRef(Field::SirenTime, output).range, this);
     UdOUTdelay->setAccessibleName(cellAccessibleName(name, UdOUTdelay->accessibleName()));
     UdOUTtime->setAccessibleName(cellAccessibleName(name, UdOUTtime->accessibleName()));
@@ -139,20 +128,20 @@ QWidget* PhonesPage::buildNumbers()
     };
     const int firstRow = grid->rowCount();
     for (int n = 1; n <= params::kPhones; ++n) {
-        const QString name = QStringLiteral("%1. Telefonszám").arg(n);
+        const QString name = phoneCaption(n);
         acgTel[std::size_t(n - 1)] = addGrid(name, params::kPhoneDigits, params::DigitKind::Decimal);
-        auto* ack = narrowList(kAckItems, 12, half);
-        ack->setAccessibleName(cellAccessibleName(name, kAckTitle));
+        auto* ack = narrowList(kAckModes, 12, half);
+        ack->setAccessibleName(cellAccessibleName(name, kAckMode));
         grid->addWidget(ack, grid->rowCount() - 1, 1);
         cbACK[std::size_t(n - 1)] = ack;
     }
     // The acknowledgement lists' title stands beside the first number's caption.
-    grid->addWidget(caption(kAckTitle, half), firstRow, 1, Qt::AlignBottom);
+    grid->addWidget(caption(kAckMode, half), firstRow, 1, Qt::AlignBottom);
     for (int n = 1; n <= params::kCentrePhones; ++n)
         acgTelCentr[std::size_t(n - 1)] =
-            addGrid(QStringLiteral("%1. Központ tel.").arg(n), params::kPhoneDigits, params::DigitKind::Decimal);
-    acgUserAccount = addGrid(QStringLiteral("Ügyfél azonosító"), params::kAccountDigits, params::DigitKind::Hex);
-    acgSMSFW = addGrid(QStringLiteral("SMS továbbítás"), params::kPhoneDigits, params::DigitKind::Decimal);
+            addGrid(centrePhoneCaption(n), params::kPhoneDigits, params::DigitKind::Decimal);
+    acgUserAccount = addGrid(kCustomerAccount, params::kAccountDigits, params::DigitKind::Hex);
+    acgSMSFW = addGrid(kSmsForwardPhone, params::kPhoneDigits, params::DigitKind::Decimal);
     return half;
 }
 
@@ -177,14 +166,14 @@ QWidget* PhonesPage::buildOtherSettings()
     grid->setVerticalSpacing(2);
     grid->setColumnStretch(0, 1);
     const int timeRow = grid->rowCount();
-    const QString timeCaption = QStringLiteral("Tesztjelentés időpontja (óó:pp) :");
+    const QString timeCaption = kTestTime + QStringLiteral(" (óó:pp) :");
     meTesztIdopont = new QLineEdit(half);
     meTesztIdopont->setInputMask(kTestTimeMask);
     meTesztIdopont->setAccessibleName(captionName(timeCaption));
     meTesztIdopont->setFixedWidth(meTesztIdopont->fontMetrics().horizontalAdvance(QStringLiteral("00:00")) + 16);
     grid->addWidget(caption(timeCaption, half), timeRow, 0);
     grid->addWidget(meTesztIdopont, timeRow, 1);
-    udTesztGyak = numberLine(grid, {QStringLiteral("Tesztjelentés gyakorisága (0 - 255 nap) :")},
+    udTesztGyak = numberLine(grid, {kTestPeriod + QStringLiteral(" (0 - 255 nap) :")},
                              fieldRef(Field::TestPeriod).range, half);
     column->addLayout(grid);
 
@@ -194,14 +183,14 @@ QWidget* PhonesPage::buildOtherSettings()
     auto* limits = new QGridLayout;
     limits->setVerticalSpacing(2);
     limits->setColumnStretch(0, 1);
-    UdAlarmMax = numberLine(limits, {QStringLiteral("A riasztás maximális ideje ( 5-25 perc ) :")},
+    UdAlarmMax = numberLine(limits, {kAlarmMax + QStringLiteral(" ( 5-25 perc ) :")},
                             fieldRef(Field::AlarmMax).range, half);
     UdZoneAlarmMax = numberLine(limits,
-                                {QStringLiteral("Egy zónáról küldhető riasztások maximális száma :"),
+                                {kZoneAlarmLimit + QStringLiteral(" :"),
                                  QStringLiteral("(0-25,  0=nincs korlátozva)")},
                                 fieldRef(Field::ZoneAlarmLimit).range, half);
     UdAutoArm = numberLine(limits,
-                           {QStringLiteral("Automatikus élesítés adott idő után, ha nincs mozgás :"),
+                           {kAutoArm + QStringLiteral(" adott idő után, ha nincs mozgás :"),
                             QStringLiteral("(1-255 óra,  0=auto élesítés kikapcsolva)")},
                            fieldRef(Field::AutoArm).range, half);
     column->addLayout(limits);

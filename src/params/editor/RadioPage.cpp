@@ -1,6 +1,7 @@
 #include "params/editor/RadioPage.h"
 
 #include "params/FieldConversions.h"
+#include "params/SettingTexts.h"
 #include "params/editor/AccessibleName.h"
 
 #include <QComboBox>
@@ -14,18 +15,15 @@ using params::fieldRef;
 
 namespace {
 
-const QStringList kButtonFunctions = {
-    QStringLiteral("--"),          QStringLiteral("Élesítés P1&P2"), QStringLiteral("Élesítés P1"),
-    QStringLiteral("Élesítés P2"), QStringLiteral("Éjszakai élesítés"), QStringLiteral("Kikapcsolás"),
-    QStringLiteral("Relé1"),       QStringLiteral("Relé2"),          QStringLiteral("Relé3"),
-};
+using params::texts::kButtonFunctions;
 
-// The captions over each button's column; the first line names the column.
-const std::array<QStringList, params::kRemoteButtons> kColumnCaptions = {{
-    {QStringLiteral("1. nyomógomb"), QStringLiteral("( 4 gombos -> fekete )"), QStringLiteral("( 2 gombos -> zöld )")},
-    {QStringLiteral("2. nyomógomb"), QStringLiteral("( 4 gombos -> piros )"), QStringLiteral("( 2 gombos -> piros )")},
-    {QStringLiteral("3. nyomógomb"), QStringLiteral("( 4 gombos -> zöld )")},
-    {QStringLiteral("4. nyomógomb"), QStringLiteral("( 4 gombos -> kék )")},
+// The lines under each button's caption: the button's colour on the four- and
+// the two-button remote control.
+const std::array<QStringList, params::kRemoteButtons> kButtonColours = {{
+    {QStringLiteral("( 4 gombos -> fekete )"), QStringLiteral("( 2 gombos -> zöld )")},
+    {QStringLiteral("( 4 gombos -> piros )"), QStringLiteral("( 2 gombos -> piros )")},
+    {QStringLiteral("( 4 gombos -> zöld )")},
+    {QStringLiteral("( 4 gombos -> kék )")},
 }};
 
 constexpr int kCaptionLines = 3;
@@ -43,9 +41,7 @@ RemoteRow::RemoteRow(int user, QGridLayout* grid, int gridRow, QWidget* parent)
     : QObject(parent)
     , m_user(user)
 {
-    // Two blanks stand for the missing tens digit, as on the users page.
-    const QString number = user < 10 ? QStringLiteral("  %1").arg(user) : QString::number(user);
-    lbRFUser = new QLabel(number + QStringLiteral(".Felhasználó "), parent);
+    lbRFUser = new QLabel(params::texts::userRowCaption(user), parent);
     lbRFUser->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(lbRFUser, gridRow, 0);
     for (int b = 0; b < params::kRemoteButtons; ++b) {
@@ -55,7 +51,7 @@ RemoteRow::RemoteRow(int user, QGridLayout* grid, int gridRow, QWidget* parent)
         list->addItems(kButtonFunctions);
         list->setMaxVisibleItems(int(kButtonFunctions.size()));
         list->setObjectName(QStringLiteral("cbRFButt%1%2").arg(QChar(u'A' + b)).arg(user, 2, 10, QLatin1Char('0')));
-        list->setAccessibleName(cellAccessibleName(lbRFUser->text(), kColumnCaptions[std::size_t(b)].front()));
+        list->setAccessibleName(cellAccessibleName(lbRFUser->text(), params::texts::buttonCaption(b + 1)));
         list->lineEdit()->setAccessibleName(list->accessibleName());
         grid->addWidget(list, gridRow, b + 1);
         cbRFButt[std::size_t(b)] = list;
@@ -98,7 +94,7 @@ RadioPage::RadioPage(QWidget* parent)
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(3);
     for (int b = 0; b < params::kRemoteButtons; ++b) {
-        const QStringList& captions = kColumnCaptions[std::size_t(b)];
+        const QStringList captions = QStringList{params::texts::buttonCaption(b + 1)} + kButtonColours[std::size_t(b)];
         for (int line = 0; line < captions.size(); ++line) {
             auto* label = new QLabel(captions.at(line), this);
             label->setAlignment(Qt::AlignHCenter);

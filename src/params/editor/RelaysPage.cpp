@@ -1,6 +1,7 @@
 #include "params/editor/RelaysPage.h"
 
 #include "params/FieldConversions.h"
+#include "params/SettingTexts.h"
 #include "params/editor/AccessibleName.h"
 #include "params/editor/CheckColumn.h"
 #include "params/editor/NumberBox.h"
@@ -27,30 +28,44 @@ constexpr int kListStep = 24;
 constexpr int kListWidth = 16;
 constexpr int kContentWidth = kListFirstX + RelaysPage::kMaskLists * kListStep;
 
-const QString kRemoteControlRow = QStringLiteral("00. Telefonos távvezérlés");
-
-// Lists in pairs per relay: switch-on events, then switch-off events.
-constexpr std::array<const char16_t*, RelaysPage::kMaskLists> kListNames = {
-    u"R1ON", u"R1OFF", u"R2ON", u"R2OFF", u"R3ON", u"R3OFF",
-};
-constexpr std::array<const char16_t*, RelaysPage::kMaskLists> kListTitles = {
-    u"R1 bekapcs.", u"R1 kikapcs.", u"R2 bekapcs.", u"R2 kikapcs.", u"R3 bekapcs.", u"R3 kikapcs.",
-};
+using params::texts::kPhoneRemoteControlRow;
 
 int listX(int list)
 {
     return kListFirstX + list * kListStep;
 }
 
+// Lists in pairs per relay: switch-on events, then switch-off events.
+int relayOf(int list)
+{
+    return list / 2 + 1;
+}
+
+bool switchesOn(int list)
+{
+    return list % 2 == 0;
+}
+
 params::FieldRef maskField(int list)
 {
-    const int relay = list / 2 + 1;
-    return fieldRef(list % 2 == 0 ? Field::RelayOnEvents : Field::RelayOffEvents, relay);
+    return fieldRef(switchesOn(list) ? Field::RelayOnEvents : Field::RelayOffEvents, relayOf(list));
+}
+
+QString listTitle(int list)
+{
+    return switchesOn(list) ? params::texts::relayOnEventsCaption(relayOf(list))
+                            : params::texts::relayOffEventsCaption(relayOf(list));
+}
+
+// "rlbR1ON", "rlbR1OFF", .. "rlbR3OFF".
+QString listTitleName(int list)
+{
+    return QStringLiteral("rlbR%1%2").arg(relayOf(list)).arg(switchesOn(list) ? u"ON" : u"OFF");
 }
 
 QString rowName(int row)
 {
-    return row == 0 ? kRemoteControlRow : monitor::eventRowLabel(row);
+    return row == 0 ? kPhoneRemoteControlRow : monitor::eventRowLabel(row);
 }
 
 } // namespace
@@ -59,13 +74,13 @@ RelayTimes::RelayTimes(int relay, QWidget* parent)
     : QWidget(parent)
     , m_relay(relay)
 {
-    lbrREL = new QLabel(QStringLiteral("RELE %1 :").arg(relay), this);
+    lbrREL = new QLabel(params::texts::relayCaption(relay) + QStringLiteral(" :"), this);
     QFont bold = lbrREL->font();
     bold.setBold(true);
     lbrREL->setFont(bold);
-    lbRStartDelay = new QLabel(QStringLiteral("Start késleltetés ( 0-255 sec ) :"), this);
+    lbRStartDelay = new QLabel(params::texts::kStartDelay + QStringLiteral(" ( 0-255 sec ) :"), this);
     UdRELdelay = new NumberBox(fieldRef(Field::RelayDelay, relay).range, this);
-    lbRMaxTime = new QLabel(QStringLiteral("Maximális időtartam ( 0-255 sec ) :"), this);
+    lbRMaxTime = new QLabel(params::texts::kMaxDuration + QStringLiteral(" ( 0-255 sec ) :"), this);
     UdRELtime = new NumberBox(fieldRef(Field::RelayTime, relay).range, this);
     UdRELdelay->setAccessibleName(cellAccessibleName(captionName(lbrREL->text()), captionName(lbRStartDelay->text())));
     UdRELtime->setAccessibleName(cellAccessibleName(captionName(lbrREL->text()), captionName(lbRMaxTime->text())));
@@ -99,14 +114,14 @@ RelaysPage::RelaysPage(QWidget* parent)
     content->setFixedSize(kContentWidth, params::kMaskRows * kRowHeight);
     for (int row = 0; row < params::kMaskRows; ++row) {
         // Rows 1..59 are named at start-up from the event catalogue.
-        auto* label = new QLabel(row == 0 ? kRemoteControlRow : QString(), content);
+        auto* label = new QLabel(row == 0 ? kPhoneRemoteControlRow : QString(), content);
         label->setGeometry(kLabelX, row * kRowHeight, kLabelWidth, kRowHeight);
         lbREventLabel[std::size_t(row)] = label;
     }
 
     auto* titles = new QWidget(this);
     for (int list = 0; list < kMaskLists; ++list) {
-        const QString title = QString::fromUtf16(kListTitles[std::size_t(list)]);
+        const QString title = listTitle(list);
         auto* column = new CheckColumn(params::kMaskRows, kRowHeight, content);
         column->setGeometry(listX(list), 0, kListWidth, params::kMaskRows * kRowHeight);
         for (int row = 0; row < params::kMaskRows; ++row)
@@ -116,7 +131,7 @@ RelaysPage::RelaysPage(QWidget* parent)
         cblR[std::size_t(list)] = column;
 
         auto* rotated = new RotatedLabel(title, titles);
-        rotated->setObjectName(QStringLiteral("rlb") + QString::fromUtf16(kListNames[std::size_t(list)]));
+        rotated->setObjectName(listTitleName(list));
         rlbR[std::size_t(list)] = rotated;
     }
     ScrollBox2->setWidget(content);

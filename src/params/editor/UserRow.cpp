@@ -1,6 +1,7 @@
 #include "params/editor/UserRow.h"
 
 #include "params/FieldConversions.h"
+#include "params/SettingTexts.h"
 #include "params/editor/AccessibleName.h"
 #include "params/editor/CodeBox.h"
 #include "params/editor/TableMetrics.h"
@@ -24,15 +25,10 @@ QString numbered(const char* name, int user)
 
 } // namespace
 
-QString UserRow::caption(int user)
-{
-    return (user < 10 ? QStringLiteral("  ") : QString()) + QString::number(user) + QStringLiteral(".Felhasználó ");
-}
-
 UserRow::UserRow(int user, QGridLayout& grid, int gridRow, QWidget* parent)
     : m_user(user)
 {
-    const QString row = caption(user);
+    const QString row = params::texts::userRowCaption(user);
     lbUser = new QLabel(row, parent);
     lbUser->setObjectName(numbered("lbUser", user));
     lbUser->setFixedHeight(editor::kRowHeight);
@@ -41,13 +37,13 @@ UserRow::UserRow(int user, QGridLayout& grid, int gridRow, QWidget* parent)
     edUserName = new QLineEdit(parent);
     edUserName->setObjectName(numbered("edUserName", user));
     edUserName->setMaxLength(params::kNameLength);
-    edUserName->setAccessibleName(cellAccessibleName(row, QString::fromUtf16(kUserNameTitle)));
+    edUserName->setAccessibleName(cellAccessibleName(row, params::texts::kUserName));
     edUserName->setFixedSize(kNameWidth, editor::kRowHeight);
     grid.addWidget(edUserName, gridRow, NameColumn, Qt::AlignLeft);
 
     edUserCode = new CodeBox(parent);
     edUserCode->setObjectName(numbered("edUserCode", user));
-    edUserCode->setAccessibleName(cellAccessibleName(row, QString::fromUtf16(kUserCodeTitle)));
+    edUserCode->setAccessibleName(cellAccessibleName(row, params::texts::kUserCode));
     edUserCode->setFixedSize(kCodeWidth, editor::kRowHeight);
     grid.addWidget(edUserCode, gridRow, CodeColumn, Qt::AlignLeft);
 }

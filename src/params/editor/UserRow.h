@@ -10,9 +10,6 @@ class QLabel;
 class QLineEdit;
 class QWidget;
 
-inline constexpr const char16_t* kUserNameTitle = u"Felhasználó neve";
-inline constexpr const char16_t* kUserCodeTitle = u"Azonosító kódja";
-
 // One user of the users table: caption, name and code, placed into the
 // table's grid at `gridRow`. The rights columns are the page's.
 class UserRow
@@ -25,10 +22,6 @@ public:
 
     void load(const params::ParameterImage& image);
     void store(params::ParameterImage& image) const;
-
-    // "  2.Felhasználó ": the number right-aligned to two places by leading
-    // blanks, and one trailing blank.
-    static QString caption(int user);
 
     QLabel* lbUser;
     QLineEdit* edUserName;

@@ -3,6 +3,7 @@
 #include "mainwin/Prompter.h"
 #include "params/CodeEntry.h"
 #include "params/FieldConversions.h"
+#include "params/SettingTexts.h"
 #include "params/editor/AccessibleName.h"
 #include "params/editor/CheckColumn.h"
 #include "params/editor/CodeBox.h"
@@ -26,30 +27,13 @@ constexpr int kRotatedTitleRow = 1;
 constexpr int kFirstUserRow = 2;
 constexpr int kMasterCodeWidth = 64;
 
-struct RightTitle
-{
-    const char* name;
-    const char16_t* text;
+// The names of the rights' rotated titles; column k is right k.
+constexpr std::array<const char*, params::kRightsFlags> kRightTitleNames{
+    "rlbUPart1", "rlbUPart2", "rlbUArm", "rlbUDisarm",
+    "rlbUChangeCode", "rlbUEditUser", "rlbUErrorList", "rlbUTimeSet",
+    "rlbUEventList", "rlbUZoneMem", "rlbUZoneBypass", "rlbUSmokeClear",
+    "rlbUTelArm", "rlbUTelDisarm", "rlbUTelRel", "rlbUTelVoice",
 };
-// Column k, bit k − 1 of the rights word.
-constexpr std::array<RightTitle, params::kRightsFlags> kRightTitles{{
-    {"rlbUPart1", u"1. partíció"},
-    {"rlbUPart2", u"2. partíció"},
-    {"rlbUArm", u"Élesítés"},
-    {"rlbUDisarm", u"Hatástalanítás"},
-    {"rlbUChangeCode", u"    Kód csere"},
-    {"rlbUEditUser", u"Felhaszn. szerk."},
-    {"rlbUErrorList", u"Hibalista"},
-    {"rlbUTimeSet", u"Óra beállítás"},
-    {"rlbUEventList", u"Eseménylista"},
-    {"rlbUZoneMem", u"Zóna memória"},
-    {"rlbUZoneBypass", u"Zóna bypass"},
-    {"rlbUSmokeClear", u"Füstj. törlése"},
-    {"rlbUTelArm", u"Tel. Élesítés"},
-    {"rlbUTelDisarm", u"   Tel. Hatást."},
-    {"rlbUTelRel", u"Tel. Relé vez."},
-    {"rlbUTelVoice", u"Tel. Hangrögz."},
-}};
 
 } // namespace
 
@@ -66,11 +50,11 @@ UsersPage::UsersPage(QWidget* parent)
     auto* lbUserRights = new QLabel(QStringLiteral("Jogosultságok"), this);
     lbUserRights->setObjectName(QStringLiteral("lbUserRights"));
     grid->addWidget(lbUserRights, kTitleRow, UserRow::RightsColumn, Qt::AlignHCenter | Qt::AlignBottom);
-    grid->addWidget(stackedTitles({{"lbUUsername", QString::fromUtf16(kUserNameTitle)},
+    grid->addWidget(stackedTitles({{"lbUUsername", params::texts::kUserName},
                                    {"lbUmax10char", QStringLiteral("(max 10.karakter)")}},
                                   this),
                     kTitleRow, UserRow::NameColumn, 2, 1, Qt::AlignBottom);
-    grid->addWidget(stackedTitles({{"lbUUserID", QString::fromUtf16(kUserCodeTitle)},
+    grid->addWidget(stackedTitles({{"lbUUserID", params::texts::kUserCode},
                                    {"lbU4_6digit", QStringLiteral("(4 v. 6 számjegy)")}},
                                   this),
                     kTitleRow, UserRow::CodeColumn, 2, 1, Qt::AlignBottom);
@@ -85,10 +69,9 @@ UsersPage::UsersPage(QWidget* parent)
     rightsLayout->setContentsMargins(0, 0, 0, 0);
     rightsLayout->setSpacing(0);
     for (int k = 1; k <= params::kRightsFlags; ++k) {
-        const RightTitle& right = kRightTitles[std::size_t(k - 1)];
-        const QString text = QString::fromUtf16(right.text);
+        const QString& text = params::texts::kRights.at(k - 1);
         auto* title = new RotatedLabel(text, titles);
-        title->setObjectName(QString::fromLatin1(right.name));
+        title->setObjectName(QString::fromLatin1(kRightTitleNames[std::size_t(k - 1)]));
         title->setFixedWidth(editor::kMarkWidth);
         titlesLayout->addWidget(title, 0, Qt::AlignBottom);
 
@@ -97,7 +80,7 @@ UsersPage::UsersPage(QWidget* parent)
         column->setAccessibleName(text.trimmed());
         column->setFixedWidth(editor::kMarkWidth);
         for (int user = 1; user <= params::kUsers; ++user)
-            column->setItemAccessibleName(user - 1, cellAccessibleName(UserRow::caption(user), text));
+            column->setItemAccessibleName(user - 1, cellAccessibleName(params::texts::userRowCaption(user), text));
         rightsLayout->addWidget(column);
         cblUserRights[std::size_t(k - 1)] = column;
     }
@@ -118,12 +101,12 @@ UsersPage::UsersPage(QWidget* parent)
     Panel95->setFrameShape(QFrame::StyledPanel);
     auto* panel = new QHBoxLayout(Panel95);
     panel->setContentsMargins(6, 3, 6, 3);
-    const QString masterCaption = QStringLiteral("Telepítői kód megváltoztatása:");
+    const QString masterCaption = params::texts::kInstallerCode + QStringLiteral(" megváltoztatása:");
     auto* lbChangeMasterCode = new QLabel(masterCaption, Panel95);
     lbChangeMasterCode->setObjectName(QStringLiteral("lbChangeMasterCode"));
     edMasterCode = new CodeBox(Panel95);
     edMasterCode->setObjectName(QStringLiteral("edMasterCode"));
-    edMasterCode->setAccessibleName(masterCaption.chopped(1));
+    edMasterCode->setAccessibleName(captionName(masterCaption));
     edMasterCode->setFixedSize(kMasterCodeWidth, editor::kRowHeight);
     lbChangeMasterCode->setBuddy(edMasterCode);
     panel->addWidget(lbChangeMasterCode);

@@ -21,14 +21,14 @@ constexpr int kNumberWidth = 46;
 constexpr int kNightWidth = 104;
 constexpr int kNameWidth = 84;
 
-template <std::size_t N>
-RadioGroup* markRow(const std::array<TitledItem, N>& items, const QString& row, QWidget* parent)
+// Captionless radio buttons, one per item; the items are the columns' titles.
+RadioGroup* markRow(const QStringList& items, const QString& row, QWidget* parent)
 {
-    auto* group = new RadioGroup(QString(), QStringList(int(N), QString()), int(N), parent);
+    auto* group = new RadioGroup(QString(), QStringList(items.size(), QString()), int(items.size()), parent);
     for (int index = 0; index < group->count(); ++index) {
         QRadioButton* button = group->button(index);
         button->setFixedSize(editor::kMarkWidth, editor::kRowHeight);
-        button->setAccessibleName(cellAccessibleName(row, QString::fromUtf16(items[std::size_t(index)].title)));
+        button->setAccessibleName(cellAccessibleName(row, items.at(index)));
     }
     return group;
 }
@@ -40,24 +40,19 @@ QString numbered(const char* name, int zone)
 
 } // namespace
 
-QString ZoneRow::caption(int zone)
-{
-    return (zone < 10 ? QStringLiteral("  ") : QString()) + QString::number(zone) + QStringLiteral(". Zóna");
-}
-
 ZoneRow::ZoneRow(int zone, QGridLayout& grid, int gridRow, QWidget* parent)
     : m_zone(zone)
 {
-    const QString row = caption(zone);
+    const QString row = params::texts::zoneRowCaption(zone);
     lbZone = new QLabel(row, parent);
     lbZone->setObjectName(numbered("lbZone", zone));
     lbZone->setFixedHeight(editor::kRowHeight);
     grid.addWidget(lbZone, gridRow, CaptionColumn);
 
-    rgZonaBek = markRow(kWiringItems, row, parent);
+    rgZonaBek = markRow(params::texts::kZoneWiring, row, parent);
     rgZonaBek->setObjectName(numbered("rgZonaBek", zone));
     grid.addWidget(rgZonaBek, gridRow, WiringColumn, Qt::AlignLeft);
-    rgZonaPart = markRow(kPartitionItems, row, parent);
+    rgZonaPart = markRow(params::texts::kZonePartition, row, parent);
     rgZonaPart->setObjectName(numbered("rgZonaPart", zone));
     grid.addWidget(rgZonaPart, gridRow, PartitionColumn, Qt::AlignLeft);
 
@@ -65,7 +60,7 @@ ZoneRow::ZoneRow(int zone, QGridLayout& grid, int gridRow, QWidget* parent)
         const ZoneNumberColumn& column = kZoneNumberColumns[i];
         auto* box = new NumberBox(fieldRef(column.field, zone).range, parent);
         box->setObjectName(numbered(column.boxName, zone));
-        box->setAccessibleName(cellAccessibleName(row, QString::fromUtf16(column.title)));
+        box->setAccessibleName(cellAccessibleName(row, column.title));
         box->setFixedSize(kNumberWidth, editor::kRowHeight);
         grid.addWidget(box, gridRow, FirstNumberColumn + int(i), Qt::AlignLeft);
         numbers[i] = box;
@@ -73,17 +68,15 @@ ZoneRow::ZoneRow(int zone, QGridLayout& grid, int gridRow, QWidget* parent)
 
     cbNightSet = new QComboBox(parent);
     cbNightSet->setObjectName(numbered("cbNightSet", zone));
-    for (const char16_t* item : kNightSettings)
-        cbNightSet->addItem(QString::fromUtf16(item));
-    cbNightSet->setAccessibleName(cellAccessibleName(
-        row, QString::fromUtf16(kNightSettingTitle[0]) + u' ' + QString::fromUtf16(kNightSettingTitle[1])));
+    cbNightSet->addItems(params::texts::kNightSetting);
+    cbNightSet->setAccessibleName(cellAccessibleName(row, params::texts::oneLine(params::texts::kNightSettingLines)));
     cbNightSet->setFixedSize(kNightWidth, editor::kRowHeight);
     grid.addWidget(cbNightSet, gridRow, NightColumn, Qt::AlignLeft);
 
     edZonaNeve = new QLineEdit(parent);
     edZonaNeve->setObjectName(numbered("edZonaNeve", zone));
     edZonaNeve->setMaxLength(params::kNameLength);
-    edZonaNeve->setAccessibleName(cellAccessibleName(row, QString::fromUtf16(kZoneNameTitle)));
+    edZonaNeve->setAccessibleName(cellAccessibleName(row, params::texts::kZoneName));
     edZonaNeve->setFixedSize(kNameWidth, editor::kRowHeight);
     grid.addWidget(edZonaNeve, gridRow, NameColumn, Qt::AlignLeft);
 }

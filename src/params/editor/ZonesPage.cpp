@@ -20,25 +20,35 @@ constexpr int kHeaderRow = 0;
 constexpr int kFirstZoneRow = 1;
 constexpr int kNightWalkWidth = 46;
 
+using namespace params::texts;
+
 struct FlagTitle
 {
     const char* columnName;
     const char* name;
-    const char16_t* title;
+    const QString& title;
 };
 constexpr std::array<FlagTitle, 3> kFlagTitles{{
-    {"cbBypass", "rlbBypass", u"Bypass"},
-    {"cbZonaCsendes", "rlbSilentZone", u"Csendes zóna"},
-    {"cbKoveto", "rlbKovetoZona", u"  Követő zóna"},
+    {"cbBypass", "rlbBypass", kBypass},
+    {"cbZonaCsendes", "rlbSilentZone", kSilentZone},
+    {"cbKoveto", "rlbKovetoZona", kFollowerZone},
 }};
 
 // One narrow rotated title per radio button or check column.
-template <typename Items>
-QWidget* markTitles(const Items& items, QWidget* parent)
+template <std::size_t N>
+QWidget* markTitles(const std::array<const char*, N>& names, const QStringList& items, QWidget* parent)
 {
     QList<ColumnTitle> titles;
-    for (const auto& item : items)
-        titles.append({item.name, QString::fromUtf16(item.title)});
+    for (std::size_t i = 0; i < N; ++i)
+        titles.append({names[i], items.at(qsizetype(i))});
+    return rotatedTitles(titles, editor::kMarkWidth, parent);
+}
+
+QWidget* flagTitles(QWidget* parent)
+{
+    QList<ColumnTitle> titles;
+    for (const FlagTitle& flag : kFlagTitles)
+        titles.append({flag.name, flag.title});
     return rotatedTitles(titles, editor::kMarkWidth, parent);
 }
 
@@ -55,22 +65,23 @@ ZonesPage::ZonesPage(QWidget* parent)
     page->addLayout(grid);
 
     // Header: rotated titles above their columns.
-    grid->addWidget(markTitles(kFlagTitles, this), kHeaderRow, ZoneRow::FlagsColumn, Qt::AlignBottom);
-    grid->addWidget(markTitles(kWiringItems, this), kHeaderRow, ZoneRow::WiringColumn, Qt::AlignBottom);
-    grid->addWidget(markTitles(kPartitionItems, this), kHeaderRow, ZoneRow::PartitionColumn, Qt::AlignBottom);
+    grid->addWidget(flagTitles(this), kHeaderRow, ZoneRow::FlagsColumn, Qt::AlignBottom);
+    grid->addWidget(markTitles(kWiringTitleNames, kZoneWiring, this), kHeaderRow, ZoneRow::WiringColumn,
+                    Qt::AlignBottom);
+    grid->addWidget(markTitles(kPartitionTitleNames, kZonePartition, this), kHeaderRow, ZoneRow::PartitionColumn,
+                    Qt::AlignBottom);
     for (std::size_t i = 0; i < kZoneNumberColumns.size(); ++i) {
         const ZoneNumberColumn& column = kZoneNumberColumns[i];
-        grid->addWidget(rotatedTitles({{column.titleName, QString::fromUtf16(column.title)},
+        grid->addWidget(rotatedTitles({{column.titleName, column.title},
                                        {column.unitName, QString::fromUtf16(column.unit)}},
                                       0, this),
                         kHeaderRow, ZoneRow::FirstNumberColumn + int(i), Qt::AlignBottom);
     }
-    grid->addWidget(stackedTitles({{"lbNightSetting1", QString::fromUtf16(kNightSettingTitle[0])},
-                                   {"lbNightSetting2", QString::fromUtf16(kNightSettingTitle[1])}},
+    grid->addWidget(stackedTitles({{"lbNightSetting1", kNightSettingLines.at(0)},
+                                   {"lbNightSetting2", kNightSettingLines.at(1)}},
                                   this),
                     kHeaderRow, ZoneRow::NightColumn, Qt::AlignBottom);
-    grid->addWidget(rotatedTitles({{"rlbZoneName", QString::fromUtf16(kZoneNameTitle)},
-                                   {"rlbMax10Char", QString::fromUtf16(kZoneNameLimit)}},
+    grid->addWidget(rotatedTitles({{"rlbZoneName", kZoneName}, {"rlbMax10Char", QStringLiteral("(max 10 karakter)")}},
                                   0, this),
                     kHeaderRow, ZoneRow::NameColumn, Qt::AlignBottom);
 
@@ -86,12 +97,12 @@ ZonesPage::ZonesPage(QWidget* parent)
     std::array<CheckColumn**, 3> columns{&cbBypass, &cbZonaCsendes, &cbKoveto};
     for (std::size_t i = 0; i < columns.size(); ++i) {
         auto* column = new CheckColumn(params::kZones, editor::kRowHeight, flags);
-        const QString title = QString::fromUtf16(kFlagTitles[i].title);
+        const QString& title = kFlagTitles[i].title;
         column->setObjectName(QString::fromLatin1(kFlagTitles[i].columnName));
         column->setAccessibleName(title.trimmed());
         column->setFixedWidth(editor::kMarkWidth);
         for (int zone = 1; zone <= params::kZones; ++zone)
-            column->setItemAccessibleName(zone - 1, cellAccessibleName(ZoneRow::caption(zone), title));
+            column->setItemAccessibleName(zone - 1, cellAccessibleName(zoneRowCaption(zone), title));
         flagsLayout->addWidget(column);
         *columns[i] = column;
     }
@@ -102,8 +113,8 @@ ZonesPage::ZonesPage(QWidget* parent)
     auto* nightWalk = new QHBoxLayout;
     nightWalk->setSpacing(4);
     nightWalk->addStretch(1);
-    for (const ColumnTitle& caption : {ColumnTitle{"lbNightWalk1", QStringLiteral("Éjszakai")},
-                                       ColumnTitle{"lbNightWalk2", QStringLiteral("séta időtartam")},
+    for (const ColumnTitle& caption : {ColumnTitle{"lbNightWalk1", kNightWalkLines.at(0)},
+                                       ColumnTitle{"lbNightWalk2", kNightWalkLines.at(1)},
                                        ColumnTitle{"lbNightWalk3", QStringLiteral("(0-25 perc)")}}) {
         auto* label = new QLabel(caption.text, this);
         label->setObjectName(QString::fromLatin1(caption.name));
@@ -111,7 +122,7 @@ ZonesPage::ZonesPage(QWidget* parent)
     }
     edNightDelay = new NumberBox(params::fieldRef(Field::NightWalk).range, this);
     edNightDelay->setObjectName(QStringLiteral("edNightDelay"));
-    edNightDelay->setAccessibleName(QStringLiteral("Éjszakai séta időtartam"));
+    edNightDelay->setAccessibleName(oneLine(kNightWalkLines));
     edNightDelay->setFixedSize(kNightWalkWidth, editor::kRowHeight);
     nightWalk->addWidget(edNightDelay);
     page->addSpacing(6);
