@@ -53,7 +53,9 @@ TransferOutcome ParameterTransfer::run(TransferKind kind)
     emit started(kind);
     TransferOutcome outcome = transact(kind);
     // A device lost on the way, not the module, broke the block step.
-    if ((outcome == TransferOutcome::BlockFailed || outcome == TransferOutcome::ActivationFailed) && !m_link.isOpen())
+    if ((outcome == TransferOutcome::BlockFailed || outcome == TransferOutcome::ActivationFailed
+         || outcome == TransferOutcome::VersionMismatch)
+        && !m_link.isOpen())
         outcome = TransferOutcome::PortClosed;
     // Frees the link and lets the code timer run again before anyone hears
     // of the end.
@@ -96,6 +98,10 @@ bool ParameterTransfer::dataVersionMatches()
     });
     if (m_link.moduleDataVersion == supportedDataVersion)
         return true;
+    // A device that went away during the query left no version to compare;
+    // the transfer reports the closed port instead.
+    if (!m_link.isOpen())
+        return false;
     emit versionMismatch(dataVersionMismatchText(m_link.moduleDataVersion));
     return false;
 }

@@ -13,6 +13,7 @@
 #include "params/TextFields.h"
 
 #include <QTest>
+#include <QTimer>
 
 #include <set>
 
@@ -323,6 +324,23 @@ private slots:
         QCOMPARE(r.m.received(), QByteArrayList({kLogin, kLogin, "RDFLFFFF"}));
         QCOMPARE(r.image, before);
         QCOMPARE(moduleImage(r.m), original);
+    }
+
+    // A device lost during the version query is a closed port, not a module
+    // with another data version.
+    void deviceLostDuringTheVersionQuery()
+    {
+        Rig r;
+        QVERIFY(r.m.connect());
+        // The module goes silent at the version request and then away.
+        QObject::connect(&r.m.sim, &ModuleSimulator::lineReceived, &r.m.sim, [&r](const QByteArray& line) {
+            if (line != "RDFLFFFF")
+                return;
+            r.m.sim.module().faults().silent = true;
+            QTimer::singleShot(0, &r.m.sim, [&r] { r.m.sim.hangUp(); });
+        });
+        QCOMPARE(r.transfer.run(TransferKind::Read), TransferOutcome::PortClosed);
+        QCOMPARE(r.probe.events, transferEvents({}));
     }
 
     void refusedBeforeTheTransaction_data()
