@@ -92,6 +92,12 @@ void TForm1::buildControls()
     edPWD->setFont(bold);
     lbPhoneNrForRemote = new QLabel(QStringLiteral("Telefonszám megadása távoli eléréshez:"), this);
     edPhoneNr = new QLineEdit(this);
+    // Screen readers name the three entry fields by the captions above them.
+    for (const auto& [label, field] : {std::pair<QLabel*, QWidget*>{lbSelectSerialPort, cbCOM},
+                                       {lbGiveMasterCode, edPWD}, {lbPhoneNrForRemote, edPhoneNr}}) {
+        label->setBuddy(field);
+        field->setAccessibleName(label->text().chopped(label->text().endsWith(u':') ? 1 : 0));
+    }
     btDial = makeButton(QStringLiteral("Tárcsázás"), this);
     btATH = makeButton(QStringLiteral("Vonal bontás"), this);
     btParameterSetting = makeButton(QStringLiteral("Paraméterek beállítása"), this);

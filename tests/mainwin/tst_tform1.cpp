@@ -81,6 +81,9 @@ private slots:
         QVERIFY(!f.btFirmware->isVisibleTo(&f));
         QCOMPARE(f.btDetails->text(), QStringLiteral(" >>"));
         QCOMPARE(f.edPWD->maxLength(), 6);
+        QCOMPARE(f.cbCOM->accessibleName(), QStringLiteral("Soros port kiválasztása"));
+        QCOMPARE(f.edPWD->accessibleName(), QStringLiteral("Telepítői kód megadása"));
+        QCOMPARE(f.edPhoneNr->accessibleName(), QStringLiteral("Telefonszám megadása távoli eléréshez"));
         QVERIFY(f.btParameterSetting->height() > f.btAskVersion->height());
         const std::pair<QPushButton*, const char*> captions[] = {
             {f.btConnect, "Soros kapcsolat létrehozása"},   {f.btDisconnect, "Soros kapcsolat bontása"},
