@@ -1,6 +1,6 @@
 // The command-line tool end to end: the sentrova-cli program against the
 // simulator program, checked by exit status, output and data files.
-#include "FileSizeLimit.h"
+#include "ProgramRuns.h"
 #include "link/LinkTexts.h"
 #include "params/ImageLayout.h"
 #include "params/ParameterImage.h"
@@ -18,8 +18,6 @@
 
 namespace {
 
-constexpr int kTimeoutMs = 20000; // only bounds a failure
-constexpr const char* kTickMs = "10";
 const QString kCode = QStringLiteral("1234");
 const QString kMismatch3 = QStringLiteral("Ehhez a GSM-Sentrova programverzióhoz másik Sentrova Pultrex program "
                                           "szükséges!   (SentrovaDataVer=3 , PultrexDataVer=2)");
@@ -59,80 +57,7 @@ QByteArray writableImageBytes(int seed)
     return QByteArray(reinterpret_cast<const char*>(image.bytes().data()), params::ParameterImage::kSize);
 }
 
-// The simulator program on a link in its own folder, stopped at the end.
-class SimProcess
-{
-public:
-    explicit SimProcess(const QStringList& options = {})
-    {
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.start(simulatorPath(), QStringList{QStringLiteral("--link"), port()} + options);
-        if (m_process.waitForStarted(kTimeoutMs)
-            && QTest::qWaitFor([this] { return m_process.canReadLine(); }, kTimeoutMs))
-            m_device = m_process.readLine().trimmed();
-    }
-
-    ~SimProcess() { stop(); }
-
-    bool running() const { return m_device.startsWith("/dev/"); }
-    QString port() const { return m_dir.filePath(QStringLiteral("m")); }
-    QString file(const QString& name) const { return m_dir.filePath(name); }
-
-    // Ends the simulator as a signal would (it saves its data file then).
-    void stop()
-    {
-        if (m_process.state() == QProcess::NotRunning)
-            return;
-        ::kill(pid_t(m_process.processId()), SIGTERM);
-        m_process.waitForFinished(kTimeoutMs);
-    }
-
-    // Ends the simulator at once, as a module switched off: its
-    // pseudo-terminal goes away with it.
-    void kill()
-    {
-        ::kill(pid_t(m_process.processId()), SIGKILL);
-        m_process.waitForFinished(kTimeoutMs);
-    }
-
-private:
-    QTemporaryDir m_dir;
-    QProcess m_process;
-    QByteArray m_device;
-};
-
-struct CliRun
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-// `fileSizeLimit` above 0 makes the tool's file writes fail past that size.
-CliRun runCli(const QStringList& arguments, int fileSizeLimit = 0)
-{
-    QProcess process;
-    if (fileSizeLimit > 0)
-        process.setChildProcessModifier([fileSizeLimit] { FileSizeLimit::apply(rlim_t(fileSizeLimit)); });
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("SENTROVA_TICK_MS"), QString::fromLatin1(kTickMs));
-    process.setProcessEnvironment(environment);
-    process.start(cliPath(), arguments);
-    CliRun run;
-    if (!process.waitForFinished(kTimeoutMs) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.exitCode = process.exitCode();
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
-
-// The tool on the simulator's port with the right installer code.
-CliRun runOn(const SimProcess& sim, const QStringList& command, const QString& code = kCode, int fileSizeLimit = 0)
-{
-    return runCli(QStringList{QStringLiteral("--port"), sim.port(), QStringLiteral("--code"), code} + command,
-                  fileSizeLimit);
-}
+using CliRun = ProgramRun;
 
 QStringList blockLines(int first, int last, const QString& word)
 {
@@ -140,11 +65,6 @@ QStringList blockLines(int first, int last, const QString& word)
     for (int block = first; block <= last; ++block)
         lines << QStringLiteral("block %1: %2").arg(block).arg(word);
     return lines;
-}
-
-QStringList lines(const QString& text)
-{
-    return text.split(u'\n', Qt::SkipEmptyParts);
 }
 
 } // namespace
@@ -513,11 +433,11 @@ private slots:
                 err += cli.readAllStandardError();
                 return err.contains(progress.toUtf8());
             },
-            kTimeoutMs));
+            kProgramTimeoutMs));
         QElapsedTimer clock;
         clock.start();
         sim.kill();
-        QVERIFY(cli.waitForFinished(kTimeoutMs));
+        QVERIFY(cli.waitForFinished(kProgramTimeoutMs));
         QVERIFY2(clock.elapsed() < 2500, qPrintable(QString::number(clock.elapsed())));
         err += cli.readAllStandardError();
         QCOMPARE(cli.exitCode(), int(kFailure));

@@ -1,72 +1,12 @@
 // The command-line tool's clock and firmware commands end to end: the
 // sentrova-cli program against the simulator program.
+#include "ProgramRuns.h"
+
 #include <QDateTime>
 #include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-
 namespace {
-
-constexpr int kTimeoutMs = 20000; // only bounds a failure
-
-struct Run
-{
-    int exitCode = -1;
-    QString out;
-    QStringList err;
-};
-
-Run run(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("SENTROVA_TICK_MS"), QStringLiteral("10"));
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    Run result;
-    if (!process.waitForFinished(kTimeoutMs) || process.exitStatus() != QProcess::NormalExit)
-        return result;
-    result.exitCode = process.exitCode();
-    result.out = QString::fromUtf8(process.readAllStandardOutput());
-    result.err = QString::fromUtf8(process.readAllStandardError()).split(u'\n', Qt::SkipEmptyParts);
-    return result;
-}
-
-// The simulator program serving on a link in its own folder until the end.
-class Simulator
-{
-public:
-    explicit Simulator(const QStringList& options)
-    {
-        m_process.start(qEnvironmentVariable("SENTROVA_SIM"), QStringList{QStringLiteral("--link"), port()} + options);
-        m_running = m_process.waitForStarted(kTimeoutMs)
-            && QTest::qWaitFor([this] { return m_process.canReadLine(); }, kTimeoutMs);
-    }
-    ~Simulator()
-    {
-        ::kill(pid_t(m_process.processId()), SIGTERM);
-        m_process.waitForFinished(kTimeoutMs);
-    }
-
-    bool running() const { return m_running; }
-    QString port() const { return m_dir.filePath(QStringLiteral("m")); }
-    QString file(const QString& name) const { return m_dir.filePath(name); }
-
-    Run cli(const QStringList& command) const
-    {
-        return run(qEnvironmentVariable("SENTROVA_CLI"),
-                   QStringList{QStringLiteral("--port"), port(), QStringLiteral("--code"), QStringLiteral("1234")}
-                       + command);
-    }
-
-private:
-    QTemporaryDir m_dir;
-    QProcess m_process;
-    bool m_running = false;
-};
 
 QString clockLine(const QDateTime& time)
 {
@@ -81,17 +21,17 @@ class TestMaintCli : public QObject
 private slots:
     void setAndReadTheClock()
     {
-        Simulator sim({QStringLiteral("--still")});
+        SimProcess sim({QStringLiteral("--still")});
         QVERIFY(sim.running());
-        const Run set = sim.cli({QStringLiteral("set-clock")});
+        const ProgramRun set = runOn(sim, {QStringLiteral("set-clock")});
         QCOMPARE(set.exitCode, 0);
-        QCOMPARE(set.err, (QStringList{"Óra beállítás...", "Az óra beállítva."}));
+        QCOMPARE(lines(set.err), (QStringList{"Óra beállítás...", "Az óra beállítva."}));
         const QDateTime before = QDateTime::currentDateTime();
-        const Run read = sim.cli({QStringLiteral("clock")});
+        const ProgramRun read = runOn(sim, {QStringLiteral("clock")});
         QCOMPARE(read.exitCode, 0);
         // The minute may turn between the two.
         QVERIFY2(read.out == clockLine(before) || read.out == clockLine(before.addSecs(60)), qPrintable(read.out));
-        QCOMPARE(read.err, QStringList{"Óra lekérdezése..."});
+        QCOMPARE(lines(read.err), QStringList{"Óra lekérdezése..."});
     }
 
     void firmware_data()
@@ -124,11 +64,11 @@ private slots:
         QFETCH(int, exitCode);
         QFETCH(QStringList, lastLines);
         QFETCH(int, framesStarted);
-        Simulator sim(options);
+        SimProcess sim(options);
         QVERIFY(sim.running());
         const QString path = sim.file(QStringLiteral("demo.GSF"));
-        QCOMPARE(run(qEnvironmentVariable("SENTROVA_SIM"),
-                     {QStringLiteral("--write-firmware"), path, QStringLiteral("--lines"), QStringLiteral("9")})
+        QCOMPARE(runProgram(qEnvironmentVariable("SENTROVA_SIM"),
+                            {QStringLiteral("--write-firmware"), path, QStringLiteral("--lines"), QStringLiteral("9")})
                      .exitCode,
                  0);
         if (shortLine) {
@@ -137,10 +77,11 @@ private slots:
             lastLines = QStringList{QStringLiteral("A(z) %1 fájl nem firmware fájl: a 2. sora nem firmware rekord.")
                                         .arg(path)};
         }
-        const Run r = sim.cli({QStringLiteral("firmware"), path});
+        const ProgramRun r = runOn(sim, {QStringLiteral("firmware"), path});
+        const QStringList err = lines(r.err);
         QCOMPARE(r.exitCode, exitCode);
-        QCOMPARE(r.err.mid(r.err.size() - lastLines.size()), lastLines);
-        QCOMPARE(r.err.filter(QStringLiteral("frame ")).size(), framesStarted);
+        QCOMPARE(err.mid(err.size() - lastLines.size()), lastLines);
+        QCOMPARE(err.filter(QStringLiteral("frame ")).size(), framesStarted);
         QVERIFY(r.out.isEmpty());
     }
 };

@@ -2,6 +2,7 @@
 
 #include "params/editor/RotatedLabel.h"
 
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -36,4 +37,15 @@ QWidget* stackedTitles(const QList<ColumnTitle>& lines, QWidget* parent)
         layout->addWidget(label);
     }
     return cell;
+}
+
+TablePageLayout makeTablePageLayout(QWidget* page)
+{
+    auto* column = new QVBoxLayout(page);
+    column->setContentsMargins(4, 4, 4, 4);
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(0);
+    column->addLayout(grid);
+    return {column, grid};
 }

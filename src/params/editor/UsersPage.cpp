@@ -40,12 +40,7 @@ constexpr std::array<const char*, params::kRightsFlags> kRightTitleNames{
 UsersPage::UsersPage(QWidget* parent)
     : EditorPage(parent)
 {
-    auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(4, 4, 4, 4);
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(6);
-    grid->setVerticalSpacing(0);
-    page->addLayout(grid);
+    const auto [page, grid] = makeTablePageLayout(this);
 
     auto* lbUserRights = new QLabel(QStringLiteral("Jogosultságok"), this);
     lbUserRights->setObjectName(QStringLiteral("lbUserRights"));

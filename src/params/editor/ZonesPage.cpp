@@ -57,12 +57,7 @@ QWidget* flagTitles(QWidget* parent)
 ZonesPage::ZonesPage(QWidget* parent)
     : EditorPage(parent)
 {
-    auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(4, 4, 4, 4);
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(6);
-    grid->setVerticalSpacing(0);
-    page->addLayout(grid);
+    const auto [page, grid] = makeTablePageLayout(this);
 
     // Header: rotated titles above their columns.
     grid->addWidget(flagTitles(this), kHeaderRow, ZoneRow::FlagsColumn, Qt::AlignBottom);
