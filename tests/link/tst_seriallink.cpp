@@ -39,10 +39,7 @@ private slots:
     {
         FarSide far;
         DeviceLink link;
-        link.codeTimer().stop();
-        link.setCodeSource([] { return QStringLiteral("1234"); });
-        link.serial().setPortName(far.devicePath());
-        QVERIFY(link.serial().open());
+        QVERIFY(far.attach(link));
         auto& serial = link.serial();
         serial.SendHexByte(10);
         serial.SendHexByte(255);

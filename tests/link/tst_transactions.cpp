@@ -248,10 +248,7 @@ private slots:
         const auto restore = qScopeGuard([] { useTestTicks(); });
         FarSide far;
         DeviceLink link;
-        link.codeTimer().stop();
-        link.setCodeSource([] { return QStringLiteral("1234"); });
-        link.serial().setPortName(far.devicePath());
-        QVERIFY(link.serial().open());
+        QVERIFY(far.attach(link));
         BlockTransfer& blocks = link.blocks();
         QElapsedTimer clock;
         clock.start();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PseudoTerminal.h"
+#include "link/DeviceLink.h"
 
 #include <QByteArray>
 #include <QTest>
@@ -17,6 +18,15 @@ public:
     FarSide() { m_terminal.open(); }
 
     QString devicePath() const { return m_terminal.devicePath(); }
+
+    // Opens `link` on this line, typed code 1234, no periodic code check.
+    bool attach(DeviceLink& link) const
+    {
+        link.codeTimer().stop();
+        link.setCodeSource([] { return QStringLiteral("1234"); });
+        link.serial().setPortName(devicePath());
+        return link.serial().open();
+    }
 
     // Waits (running the event loop) until `count` bytes have come, then
     // returns all that came.
