@@ -4,7 +4,7 @@
 // both directions, counted at the simulator, ten bits each.
 #include "LinkedModule.h"
 
-#include "mainwin/VersionQuery.h"
+#include "link/VersionQuery.h"
 #include "monitor/EventMemoryDownload.h"
 #include "params/ParameterTransfer.h"
 

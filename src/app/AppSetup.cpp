@@ -2,7 +2,7 @@
 
 #include "link/Cp1250.h"
 #include "link/SessionLog.h"
-#include "mainwin/Prompter.h"
+#include "ui/Prompter.h"
 
 #include <QApplication>
 

@@ -8,7 +8,7 @@
 #include "maint/FirmwareFile.h"
 #include "maint/FirmwareTexts.h"
 #include "maint/FirmwareTransfer.h"
-#include "mainwin/VersionQuery.h"
+#include "link/VersionQuery.h"
 #include "monitor/EventListCsv.h"
 #include "monitor/EventMemoryDownload.h"
 #include "params/DataFile.h"

@@ -2,8 +2,8 @@
 
 #include <QByteArrayView>
 
-// The words of the line protocol, named once for the program and for the
-// simulator that stands in for the module.
+// The words of the line protocol, named once for the program. The simulator
+// keeps its own spelling of them, so that a word mistaken here shows on the wire.
 namespace wire {
 
 constexpr char kCR = 13;

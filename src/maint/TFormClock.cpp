@@ -2,7 +2,7 @@
 
 #include "link/DeviceLink.h"
 #include "link/LinkTexts.h"
-#include "mainwin/Prompter.h"
+#include "ui/Prompter.h"
 
 #include <QPushButton>
 #include <QStatusBar>

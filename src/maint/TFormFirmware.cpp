@@ -4,7 +4,7 @@
 
 #include "link/DeviceLink.h"
 #include "link/LinkTexts.h"
-#include "mainwin/Prompter.h"
+#include "ui/Prompter.h"
 #include "params/DataFile.h"
 
 #include <QHBoxLayout>

@@ -8,7 +8,7 @@
 #include "link/LinkTexts.h"
 #include "link/Ticks.h"
 #include "link/WaitLoop.h"
-#include "mainwin/Prompter.h"
+#include "ui/Prompter.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,8 +1,8 @@
 #include "mainwin/TFormWelcome.h"
 
 #include "link/Ticks.h"
-#include "mainwin/ProgramVersion.h"
-#include "mainwin/WindowShell.h"
+#include "ui/ProgramVersion.h"
+#include "ui/WindowShell.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -13,8 +13,8 @@
 #include "link/Ticks.h"
 #include "link/WaitLoop.h"
 #include "monitor/AlarmStop.h"
-#include "mainwin/Prompter.h"
-#include "mainwin/WindowShell.h"
+#include "ui/Prompter.h"
+#include "ui/WindowShell.h"
 
 #include <QLabel>
 #include <QProgressBar>

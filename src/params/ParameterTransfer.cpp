@@ -1,7 +1,7 @@
 #include "params/ParameterTransfer.h"
 
 #include "link/DeviceLink.h"
-#include "mainwin/VersionQuery.h"
+#include "link/VersionQuery.h"
 #include "params/ImageComparison.h"
 
 #include <algorithm>

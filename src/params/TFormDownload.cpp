@@ -1,7 +1,7 @@
 #include "params/TFormDownload.h"
 
 #include "link/LinkTexts.h"
-#include "mainwin/Prompter.h"
+#include "ui/Prompter.h"
 #include "params/DataFile.h"
 #include "params/SettingsDiff.h"
 #include "params/TFormDifferences.h"

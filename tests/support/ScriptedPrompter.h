@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwin/Prompter.h"
+#include "ui/Prompter.h"
 
 #include <QStringList>
 

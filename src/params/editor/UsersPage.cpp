@@ -1,6 +1,6 @@
 #include "params/editor/UsersPage.h"
 
-#include "mainwin/Prompter.h"
+#include "ui/Prompter.h"
 #include "params/CodeEntry.h"
 #include "params/FieldConversions.h"
 #include "params/SettingTexts.h"

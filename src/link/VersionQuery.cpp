@@ -1,4 +1,4 @@
-#include "mainwin/VersionQuery.h"
+#include "link/VersionQuery.h"
 
 #include "link/Cp1250.h"
 #include "link/DeviceLink.h"

@@ -3,7 +3,7 @@
 #include "LinkedModule.h"
 #include "TestTicks.h"
 
-#include "mainwin/VersionQuery.h"
+#include "link/VersionQuery.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "mainwin/WindowShell.h"
+#include "ui/WindowShell.h"
 
 #include <QGuiApplication>
 #include <QPushButton>

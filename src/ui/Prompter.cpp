@@ -1,6 +1,6 @@
-#include "mainwin/Prompter.h"
+#include "ui/Prompter.h"
 
-#include "mainwin/ProgramVersion.h"
+#include "ui/ProgramVersion.h"
 
 #include <QApplication>
 #include <QFileDialog>

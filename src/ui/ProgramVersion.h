@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwin/VersionQuery.h"
+#include "link/VersionQuery.h"
 
 #include <QString>
 
