@@ -447,6 +447,35 @@ private slots:
         QVERIFY(!QFileInfo::exists(sim.file(QStringLiteral("out"))));
     }
 
+    // A port that one tool process holds (a silent module keeps it waiting
+    // for the code check) is busy for a second one, under the link's name and
+    // under the device's own.
+    void secondToolOnAHeldPortSaysBusy()
+    {
+        SimProcess sim({QStringLiteral("--silent")});
+        QVERIFY(sim.running());
+        const QString log = sim.file(QStringLiteral("first.log"));
+        QProcess first;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("SENTROVA_TICK_MS"), QStringLiteral("1000")); // 30 s for the code check
+        first.setProcessEnvironment(environment);
+        first.start(cliPath(), {QStringLiteral("--port"), sim.port(), QStringLiteral("--code"), kCode,
+                                QStringLiteral("--log"), log, QStringLiteral("version")});
+        // The code check is on the line: the first holds the port.
+        QVERIFY(QTest::qWaitFor([&] { return readFile(log).contains(">> RPWD"); }, kProgramTimeoutMs));
+
+        for (const QString& port : {sim.port(), sim.device()}) {
+            const CliRun run = runCli({QStringLiteral("--port"), port, QStringLiteral("--code"), kCode,
+                                       QStringLiteral("version")});
+            QCOMPARE(run.exitCode, int(kFailure));
+            QCOMPARE(run.err, "sentrova-cli: cannot open the port " + port
+                                  + ": busy: another program has the port open\n");
+        }
+        QCOMPARE(first.state(), QProcess::Running);
+        first.kill();
+        first.waitForFinished(kProgramTimeoutMs);
+    }
+
     void usage_data()
     {
         QTest::addColumn<QStringList>("arguments");
