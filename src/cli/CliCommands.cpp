@@ -320,8 +320,8 @@ const std::array kCommands{
     Command{QStringLiteral("diff"), {QStringLiteral("A.SD2"), QStringLiteral("B.SD2")},
             QStringLiteral("Lists every setting that differs between two data files (no port)."), &runDiff, false},
     Command{QStringLiteral("events"), {QStringLiteral("OUT.csv")},
-            QStringLiteral("Reads the event list with the user and zone names and saves its 90 rows, newest first, "
-                           "as CSV."),
+            QStringLiteral("Reads the event list with the user and zone names and saves the\n"
+                           "rows that hold an event, newest first, as CSV."),
             &runEvents},
     Command{QStringLiteral("clock"), {}, QStringLiteral("Prints the module's clock."), &runClock},
     Command{QStringLiteral("set-clock"), {}, QStringLiteral("Sets the module's clock from this computer's."),
