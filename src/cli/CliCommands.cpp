@@ -17,6 +17,7 @@
 #include "params/TextFields.h"
 
 #include <QDateTime>
+#include <QStringList>
 
 #include <array>
 #include <optional>
@@ -89,12 +90,27 @@ int runRead(Session& session, const QStringList& arguments)
     return kSuccess;
 }
 
-// Prints the settings that differ, one per line, on standard output.
-void printDifferences(Session& session, const params::ParameterImage& before, const params::ParameterImage& after)
+enum class CodeListing { AmongTheRest, Apart };
+
+// Prints the settings that differ, one per line, on standard output. Apart:
+// the codes, which a comparison with the module leaves out of its verdict,
+// follow the rest under a heading of their own.
+void printDifferences(Session& session, const params::ParameterImage& before, const params::ParameterImage& after,
+                      CodeListing codeListing = CodeListing::AmongTheRest)
 {
     const auto codes = session.showCodes ? params::CodeDisplay::Shown : params::CodeDisplay::Hidden;
-    for (const params::SettingDifference& difference : params::differingSettings(before, after, codes))
-        printLine(session.out, difference.text());
+    QStringList codeLines;
+    for (const params::SettingDifference& difference : params::differingSettings(before, after, codes)) {
+        if (difference.isCode && codeListing == CodeListing::Apart)
+            codeLines << QStringLiteral("  ") + difference.text();
+        else
+            printLine(session.out, difference.text());
+    }
+    if (codeLines.isEmpty())
+        return;
+    printLine(session.out, QStringLiteral("Kódok (nem hasonlítva):"));
+    for (const QString& line : codeLines)
+        printLine(session.out, line);
 }
 
 // Reads the module's eight blocks into `module` without a word of progress.
@@ -154,7 +170,7 @@ int runCompare(Session& session, const QStringList& arguments)
         return exitCodeFor(outcome);
     // The comparison stops at the first differing block; the list needs all.
     if (params::ParameterImage module; readModule(session, module))
-        printDifferences(session, image, module);
+        printDifferences(session, image, module, CodeListing::Apart);
     return kDifferent;
 }
 
@@ -299,13 +315,13 @@ const std::array kCommands{
             &runWrite},
     Command{QStringLiteral("compare"), {QStringLiteral("IN.SD2")},
             QStringLiteral("Compares a data file with the module (the codes are left out) and\n"
-                           "lists every differing setting."),
+                           "lists every differing setting, changed codes last and apart."),
             &runCompare},
     Command{QStringLiteral("diff"), {QStringLiteral("A.SD2"), QStringLiteral("B.SD2")},
             QStringLiteral("Lists every setting that differs between two data files (no port)."), &runDiff, false},
     Command{QStringLiteral("events"), {QStringLiteral("OUT.csv")},
-            QStringLiteral("Reads the event list with the user and zone names and saves its 90 rows, newest first, "
-                           "as CSV."),
+            QStringLiteral("Reads the event list with the user and zone names and saves the\n"
+                           "rows that hold an event, newest first, as CSV."),
             &runEvents},
     Command{QStringLiteral("clock"), {}, QStringLiteral("Prints the module's clock."), &runClock},
     Command{QStringLiteral("set-clock"), {}, QStringLiteral("Sets the module's clock from this computer's."),

@@ -46,7 +46,8 @@ int main(int argc, char* argv[])
     link.serial().setPortName(options.port);
     if (!link.serial().open()) {
         err << "sentrova-cli: cannot open the port " << options.port << ": "
-            << cli::portOpenFailure(options.port, link.serial().openError()) << Qt::endl;
+            << cli::portOpenFailure(options.port, link.serial().openError(), link.serial().openErrorText())
+            << Qt::endl;
         return cli::kFailure;
     }
     // A lost device ends the running wait at once; the command then fails

@@ -5,6 +5,12 @@
 #include "link/MonitorLog.h"
 #include "link/SessionLog.h"
 
+#ifdef Q_OS_UNIX
+#include <sys/file.h>
+
+#include <cerrno>
+#endif
+
 namespace {
 constexpr int kFirstComNumber = 1;
 constexpr int kLastComNumber = 96;
@@ -58,8 +64,20 @@ bool SerialLink::open()
     ComPort1.setParity(QSerialPort::NoParity);
     ComPort1.setStopBits(QSerialPort::OneStop);
     ComPort1.setFlowControl(QSerialPort::NoFlowControl);
+    m_heldElsewhere = false;
     if (!ComPort1.open(QIODevice::ReadWrite))
         return false;
+#ifdef Q_OS_UNIX
+    // The port layer's lock file is named after the path it was given, and
+    // its exclusive mode does not bind root: a lock on the open device itself
+    // keeps a second program off it under any name. A device that takes no
+    // locks at all is used as before.
+    if (::flock(int(ComPort1.handle()), LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
+        ComPort1.close();
+        m_heldElsewhere = true;
+        return false;
+    }
+#endif
     // A pseudo-terminal (the simulator, some adapters) has no modem lines;
     // refusing them must not fail the open.
     ComPort1.setDataTerminalReady(true);
@@ -70,6 +88,16 @@ bool SerialLink::open()
     m_watchErrors = true;
     emit openChanged(true);
     return true;
+}
+
+QSerialPort::SerialPortError SerialLink::openError() const
+{
+    return m_heldElsewhere ? QSerialPort::PermissionError : ComPort1.error();
+}
+
+QString SerialLink::openErrorText() const
+{
+    return m_heldElsewhere ? QStringLiteral("the device is locked by another open file") : ComPort1.errorString();
 }
 
 void SerialLink::close()

@@ -32,9 +32,15 @@ public:
     bool setPortName(const QString& name);
     QString portName() const { return m_portName; }
 
+    // Opens the port and takes it for this program alone: a port that
+    // another program (or another name for the same device) holds is refused.
     bool open();
-    // Why the last open failed (permission, no device, busy ...).
-    QSerialPort::SerialPortError openError() const { return ComPort1.error(); }
+    // Why the last open failed (permission, no device, busy ...); a port held
+    // elsewhere reads as a permission error, as the port layer reports its own
+    // lock.
+    QSerialPort::SerialPortError openError() const;
+    // The port layer's description of the last failed open.
+    QString openErrorText() const;
     void close();
     bool isOpen() const { return ComPort1.isOpen(); }
     // The port's last error; NoError while it works.
@@ -81,6 +87,8 @@ private:
     // Errors count only once the port is set up: a pseudo-terminal refuses
     // the modem lines while it is being opened.
     bool m_watchErrors = false;
+    // The device opened but another open file of it holds it (see open()).
+    bool m_heldElsewhere = false;
 };
 
 // "COM" names are read as a number 1-96 (anything else counts as 1); any other

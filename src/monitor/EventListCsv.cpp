@@ -13,10 +13,6 @@ constexpr QStringView kLineEnd = u"\r\n";
 
 bool needsQuotes(QStringView text)
 {
-    if (text.isEmpty())
-        return false;
-    if (text.front() == u' ' || text.back() == u' ')
-        return true;
     return text.contains(kSeparator) || text.contains(kQuote) || text.contains(u'\r') || text.contains(u'\n');
 }
 
@@ -36,9 +32,10 @@ void appendRecord(QString& out, const Texts& fields)
 
 QString csvField(QStringView text)
 {
-    if (!needsQuotes(text))
-        return text.toString();
-    QString quoted = text.toString();
+    const QStringView value = text.trimmed();
+    if (!needsQuotes(value))
+        return value.toString();
+    QString quoted = value.toString();
     quoted.replace(kQuote, QStringLiteral("\"\""));
     return kQuote + quoted + kQuote;
 }
@@ -48,7 +45,8 @@ QByteArray eventListCsv(std::span<const EventListRow> rows)
     QString out;
     appendRecord(out, kEventListTitles);
     for (const EventListRow& row : rows)
-        appendRecord(out, eventGridTexts(row));
+        if (!row.columns.isEmpty())
+            appendRecord(out, eventGridTexts(row));
     return out.toUtf8();
 }
 

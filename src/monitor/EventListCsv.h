@@ -11,14 +11,15 @@
 // The short event list as comma-separated values (RFC 4180), for export.
 namespace monitor {
 
-// A field as it goes into a record: quoted, with its quotes doubled, when it
-// holds a comma, a quote or a line break, or begins or ends with a blank (the
-// names keep their leading blank, which lenient readers would trim).
+// A field as it goes into a record: without the blanks around it (the grid's
+// padding and the names' leading blank are no part of the value), quoted,
+// with its quotes doubled, when it holds a comma, a quote or a line break.
 QString csvField(QStringView text);
 
 // UTF-8 text with CRLF line ends: a header record of the grid's column
-// titles, then one record per row with the texts exactly as the grid shows
-// them (an empty slot gives a record with only its serial number).
+// titles, then one record per row that holds an event, with the grid's texts
+// and its row number, so that a spreadsheet still sorts them as the grid.
+// The rows of empty slots are left out.
 QByteArray eventListCsv(std::span<const EventListRow> rows);
 
 } // namespace monitor

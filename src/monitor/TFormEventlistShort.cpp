@@ -1,9 +1,11 @@
 #include "monitor/TFormEventlistShort.h"
 
 #include "monitor/EventGrid.h"
+#include "monitor/EventListCsv.h"
 
 #include "link/DeviceLink.h"
 #include "link/LinkTexts.h"
+#include "params/DataFile.h"
 #include "ui/Prompter.h"
 
 #include <QHBoxLayout>
@@ -16,6 +18,11 @@ namespace {
 constexpr int kTargetColumnWidth = 20;
 constexpr int kWindowWidth = 780;
 constexpr int kWindowHeight = 560;
+
+const QString kCsvFilter = QStringLiteral("CSV fájl (*.csv)");
+const QString kCsvSuffix = QStringLiteral("csv");
+const QString kCsvInitialName = QStringLiteral("eseménylista.csv");
+const QString kCsvSaved = QStringLiteral("Eseménylista mentve: ");
 
 EventGrid::Columns eventListColumns()
 {
@@ -53,10 +60,13 @@ void TFormEventlistShort::buildControls()
     auto* buttons = new QHBoxLayout;
     btLoadEvents = new QPushButton(QStringLiteral("Eseménylista lekérdezése"), this);
     btLoadNames = new QPushButton(QStringLiteral("Zóna / Felhaszn. nevek letöltése"), this);
+    btSaveCsv = new QPushButton(QStringLiteral("Mentés CSV fájlba…"), this);
+    btSaveCsv->setEnabled(false); // nothing to save before a list was read
     btClose = new QPushButton(QStringLiteral("Ablak bezárása"), this);
     const std::pair<QPushButton*, void (TFormEventlistShort::*)()> handlers[] = {
         {btLoadEvents, &TFormEventlistShort::btLoadEventsClick},
         {btLoadNames, &TFormEventlistShort::btLoadNamesClick},
+        {btSaveCsv, &TFormEventlistShort::btSaveCsvClick},
         {btClose, &TFormEventlistShort::btCloseClick},
     };
     for (const auto& [button, handler] : handlers) {
@@ -77,14 +87,16 @@ void TFormEventlistShort::btLoadEventsClick()
         prompter().message(text::noSerialLink);
         return;
     }
-    btLoadEvents->setEnabled(false);
+    setDownloadRunning(true);
     QStatusBar* bar = StatusBarEventListShort;
     const auto outcome = m_download.loadEvents([bar](const QString& text) { bar->showMessage(text); });
-    if (outcome == monitor::DownloadOutcome::Done)
+    if (outcome == monitor::DownloadOutcome::Done) {
         FillEventGrid();
-    else
+        m_eventsShown = true;
+    } else {
         reportOutcome(outcome, bar);
-    btLoadEvents->setEnabled(true);
+    }
+    setDownloadRunning(false);
 }
 
 void TFormEventlistShort::btLoadNamesClick()
@@ -98,13 +110,32 @@ void TFormEventlistShort::LoadNames(QStatusBar* statusBar)
         prompter().message(text::noSerialLink);
         return;
     }
-    btLoadEvents->setEnabled(false);
+    setDownloadRunning(true);
     const auto outcome = m_download.loadNames([statusBar](const QString& text) { statusBar->showMessage(text); });
     if (outcome == monitor::DownloadOutcome::Done)
         FillEventGrid();
     else
         reportOutcome(outcome, statusBar);
-    btLoadEvents->setEnabled(true);
+    setDownloadRunning(false);
+}
+
+void TFormEventlistShort::setDownloadRunning(bool running)
+{
+    btLoadEvents->setEnabled(!running);
+    btSaveCsv->setEnabled(!running && m_eventsShown);
+}
+
+void TFormEventlistShort::btSaveCsvClick()
+{
+    const QString path = prompter().saveFileName(kCsvFilter, kCsvSuffix, kCsvInitialName);
+    if (path.isEmpty())
+        return;
+    if (const params::FileResult result = params::SaveWholeFile(path, monitor::eventListCsv(m_shownRows));
+        !result) {
+        prompter().error(result.error);
+        return;
+    }
+    StatusBarEventListShort->showMessage(kCsvSaved + path);
 }
 
 void TFormEventlistShort::reportOutcome(monitor::DownloadOutcome outcome, QStatusBar* statusBar)
@@ -120,9 +151,9 @@ void TFormEventlistShort::reportOutcome(monitor::DownloadOutcome outcome, QStatu
 
 void TFormEventlistShort::FillEventGrid()
 {
-    const auto rows = m_download.rows();
+    m_shownRows = m_download.rows();
     for (int r = 0; r < monitor::kEventGridRows; ++r)
-        acgEvSh->showRow(r, monitor::eventGridTexts(rows[std::size_t(r)]));
+        acgEvSh->showRow(r, monitor::eventGridTexts(m_shownRows[std::size_t(r)]));
 }
 
 bool TFormEventlistShort::IsBlankName(QStringView name)

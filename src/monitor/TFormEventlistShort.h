@@ -24,6 +24,10 @@ public:
     // Handlers.
     void btLoadEventsClick();
     void btLoadNamesClick();
+    // Saves the list the grid shows as CSV, the same as the command-line
+    // tool's export; possible once an event list has been shown, and not
+    // while a download runs.
+    void btSaveCsvClick();
     void btCloseClick();
 
     // Downloads the names with its progress texts in `statusBar` and refills
@@ -42,15 +46,22 @@ public:
     EventGrid* acgEvSh = nullptr;
     QPushButton* btLoadEvents = nullptr;
     QPushButton* btLoadNames = nullptr;
+    QPushButton* btSaveCsv = nullptr;
     QPushButton* btClose = nullptr;
     QStatusBar* StatusBarEventListShort = nullptr;
 
 private:
     void buildControls();
+    // The buttons while a download of this window runs, and after it.
+    void setDownloadRunning(bool running);
     // Reports what the download's own texts do not: a closed port, a busy
     // link, a refused login.
     void reportOutcome(monitor::DownloadOutcome outcome, QStatusBar* statusBar);
 
     DeviceLink& m_link;
     monitor::EventMemoryDownload m_download;
+    // What the grid shows, kept apart from the download's buffer, which a
+    // failed download changes without the grid being refilled.
+    std::array<monitor::EventListRow, monitor::kEventGridRows> m_shownRows{};
+    bool m_eventsShown = false;
 };

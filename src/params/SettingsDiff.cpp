@@ -231,7 +231,7 @@ public:
             break;
         default:
             add(joined(row, columnOf(field)), valueOf(m_before, field, ref, m_codes),
-                valueOf(m_after, field, ref, m_codes));
+                valueOf(m_after, field, ref, m_codes), ref.encoding == Encoding::Code);
         }
         // Bytes that differ only where no flag or button is shown (the unused
         // bits of a route word or an event mask) still differ: say so in bytes.
@@ -256,9 +256,9 @@ private:
             add(setting, was ? kOn : kOff, now ? kOn : kOff);
     }
 
-    void add(const QString& setting, const QString& before, const QString& after)
+    void add(const QString& setting, const QString& before, const QString& after, bool isCode = false)
     {
-        m_list.append({setting, before, after});
+        m_list.append({setting, before, after, isCode});
     }
 
     const ParameterImage& m_before;

@@ -14,6 +14,8 @@ struct SettingDifference
     QString setting;
     QString before;
     QString after;
+    // A user or installer code, which a comparison with the module leaves out.
+    bool isCode = false;
 
     // "3. Zóna – Zóna neve: »Konyha« → »Nappali«"
     QString text() const;

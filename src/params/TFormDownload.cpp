@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QStyle>
 #include <QVBoxLayout>
 
 using params::TransferKind;
@@ -30,6 +31,16 @@ QPushButton* makeButton(const QString& caption, QWidget* parent, int rows = 1)
     auto* button = new QPushButton(caption, parent);
     button->setFixedHeight(rows * kButtonHeight);
     return button;
+}
+
+// The caption's width with the style's button margin and frames: a button's
+// size hint without its least width.
+int snugWidth(const QPushButton* button)
+{
+    const QStyle* style = button->style();
+    return button->fontMetrics().horizontalAdvance(button->text())
+           + style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button)
+           + 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
 }
 
 } // namespace
@@ -74,7 +85,7 @@ void TFormDownload::buildControls()
 {
     setFixedSize(kClientWidth, kClientHeight);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(8, 8, 8, 0);
+    layout->setContentsMargins(6, 8, 6, 0);
     layout->setSpacing(4);
 
     auto* panels = new QGridLayout;
@@ -106,6 +117,9 @@ void TFormDownload::buildControls()
     layout->addLayout(fileRow);
     for (QPushButton* b : {btRead, btWrite})
         layout->addWidget(b);
+    // "Eltérések…" takes only the room its caption needs, so that the long
+    // caption beside it keeps clear of its button's edges.
+    btDiff->setFixedWidth(snugWidth(btDiff));
     auto* compareRow = new QHBoxLayout;
     compareRow->addWidget(btCompare, 1);
     compareRow->addWidget(btDiff);

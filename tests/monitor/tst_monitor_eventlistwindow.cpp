@@ -11,9 +11,12 @@
 #include "monitor/TFormEventlistShort.h"
 #include "monitor/TFormStatus.h"
 
+#include <QDir>
+#include <QFile>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -234,6 +237,77 @@ private slots:
         // The grid is refilled from the all-zero event memory: empty rows.
         QCOMPARE(f.row(0), emptyRow(1));
         QCOMPARE(f.row(89), emptyRow(90));
+    }
+
+    // The list the grid shows, as CSV: trimmed fields, only the rows that
+    // hold an event. Not before a list was read, not while a download runs,
+    // and after a failed download still the list the grid shows.
+    void savesTheShownListAsCsv()
+    {
+        ListFixture f;
+        testmemory::serveEvents(f.script, testmemory::sampleEvents());
+        QVERIFY(f.m.connect());
+        QCOMPARE(f.form.btSaveCsv->text(), QStringLiteral("Mentés CSV fájlba…"));
+        QVERIFY(!f.form.btSaveCsv->isEnabled());
+        QList<bool> enabledWhileRunning;
+        QObject::connect(f.form.StatusBarEventListShort, &QStatusBar::messageChanged, &f.form,
+                         [&] { enabledWhileRunning << f.form.btSaveCsv->isEnabled(); });
+        QTest::mouseClick(f.form.btLoadEvents, Qt::LeftButton);
+        QCOMPARE(enabledWhileRunning, QList<bool>(6, false));
+        QVERIFY(f.form.btSaveCsv->isEnabled());
+
+        // A download that fails after its first block leaves that block in
+        // the download's buffer, not in the grid.
+        testmemory::serveEvents(f.script, testmemory::otherEvents(), BlockFault{BlockFault::WrongNumber, 1});
+        enabledWhileRunning.clear();
+        QTest::mouseClick(f.form.btLoadEvents, Qt::LeftButton);
+        QCOMPARE(f.form.StatusBarEventListShort->currentMessage(), QStringLiteral("Leolvasás sikertelen."));
+        QCOMPARE(enabledWhileRunning, QList<bool>(3, false));
+        QVERIFY(f.form.btSaveCsv->isEnabled());
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("lista.csv"));
+        f.prompter.files.push_back(path);
+        QTest::mouseClick(f.form.btSaveCsv, Qt::LeftButton);
+        QCOMPARE(f.prompter.filters, QStringList{QStringLiteral("CSV fájl (*.csv)")});
+        QVERIFY(f.prompter.errors.isEmpty());
+        QCOMPARE(f.form.StatusBarEventListShort->currentMessage(), "Eseménylista mentve: " + path);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n")),
+                 (QStringList{"Sorszám,Időpont,Esemény,Zóna / Felhasználó,T1,T2,T3,T4,S1,S2,S3,S4,Közp,Státusz",
+                              "1,03/15 - 08:05,Élesítés Part.1,3.,X,-,-,-,-,-,-,-,-,Aktív",
+                              "2,03/01 - 00:00,IN1 Riasztás,0. LCD-Kezelő,-,X,-,-,-,-,-,-,-,STOP",
+                              "3,01/02 - 03:04,Tesztjelentés,,-,-,-,-,-,-,-,-,-,OK.",
+                              "5,02/10 - 11:12,Kikapcs. Part.1,13. Telepítő,-,-,-,-,-,-,-,-,-,Késl.",
+                              "6,02/05 - 06:07,IN1 Visszaállás,5.,-,-,-,-,-,-,-,-,X,Aktív",
+                              "90,01/01 - 01:01,AC rendben,,-,-,-,-,-,-,-,-,-,OK.", ""}));
+        // The grid keeps its own texts.
+        QCOMPARE(f.row(0)[2], QStringLiteral("Élesítés Part.1  "));
+    }
+
+    // Cancelling the dialog saves nothing; a file that cannot be written is
+    // reported and no success is claimed.
+    void saveCancelledOrFailed()
+    {
+        ListFixture f;
+        testmemory::serveEvents(f.script, testmemory::sampleEvents());
+        QVERIFY(f.m.connect());
+        QTest::mouseClick(f.form.btLoadEvents, Qt::LeftButton);
+        QTemporaryDir dir;
+        QTest::mouseClick(f.form.btSaveCsv, Qt::LeftButton);
+        QCOMPARE(f.prompter.filters.size(), 1);
+        QVERIFY(f.prompter.errors.isEmpty());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
+
+        const QString path = dir.filePath(QStringLiteral("nincs/lista.csv"));
+        f.prompter.files.push_back(path);
+        QTest::mouseClick(f.form.btSaveCsv, Qt::LeftButton);
+        // The file layer's text names the file, then the system's reason.
+        QCOMPARE(f.prompter.errors.size(), 1);
+        QVERIFY2(f.prompter.errors.first().startsWith("A fájl nem írható: " + path + u'\n'),
+                 qPrintable(f.prompter.errors.first()));
+        QCOMPARE(f.form.StatusBarEventListShort->currentMessage(), QStringLiteral("Eseménylista letöltve."));
     }
 
     void statusWindowCaptionsFromNames_data()

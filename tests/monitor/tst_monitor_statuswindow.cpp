@@ -1,6 +1,7 @@
 // The status window's controls and its rendering of the status lines the
 // dispatcher hands it, shown or hidden.
 #include "MonitorTestLines.h"
+#include "TextFit.h"
 
 #include "link/Cp1250.h"
 #include "link/DeviceLink.h"
@@ -127,7 +128,9 @@ private slots:
                  (QStringList{"", "Időpont", "Esemény", "Z/F", "T1", "T2", "T3", "T4", "S1", "S2", "S3", "S4", "K.",
                               "Státusz"}));
         QCOMPARE(form.acgEvSh->columnWidths(),
-                 (QList<int>{20, 80, 89, 33, 17, 17, 17, 17, 17, 17, 17, 17, 17, 40}));
+                 (QList<int>{20, 80, 89, 33, 17, 17, 17, 17, 17, 17, 17, 17, 17, 46}));
+        // The status column is wide enough for its title.
+        QVERIFY(textfit::headerTitleFits(form.acgEvSh->horizontalHeader(), 13, QStringLiteral("Státusz")));
         QCOMPARE(form.acgEvSh->rowCount(), 8);
         for (int r = 0; r < 8; ++r)
             QCOMPARE(form.acgEvSh->cellText(r, 0), QString::number(r + 1));

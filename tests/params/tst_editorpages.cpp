@@ -4,6 +4,7 @@
 #include "LinkedModule.h"
 #include "ScriptedPrompter.h"
 #include "TestTicks.h"
+#include "TextFit.h"
 
 #include "DemoMemory.h"
 #include "mainwin/Languages.h"
@@ -455,6 +456,21 @@ private slots:
         QVERIFY(list->isChecked(40));
         editor.FormCreate();
         QCOMPARE(box->verticalScrollBar()->value(), 0);
+    }
+
+    // The telephone page's drop-down lists (acknowledgement and siren modes)
+    // show every item whole in the closed box, at the window's own size.
+    void phonesPageListsShowTheirItemsWhole()
+    {
+        Editor& editor = *m_shared;
+        editor.PageControl1->setCurrentIndex(4);
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        const QList<QComboBox*> lists = phones(editor).findChildren<QComboBox*>();
+        QCOMPARE(lists.size(), 6);
+        for (const QComboBox* list : lists)
+            QVERIFY2(textfit::comboFits(list), qPrintable(list->accessibleName()));
+        editor.hide();
     }
 
     // Rows are 28 pixels apart and the check marks of a row stand beside it.

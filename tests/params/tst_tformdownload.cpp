@@ -5,6 +5,7 @@
 #include "LinkedModule.h"
 #include "ScriptedPrompter.h"
 #include "TestTicks.h"
+#include "TextFit.h"
 #include "TransferProbe.h"
 
 #include "link/LinkTexts.h"
@@ -181,6 +182,10 @@ private slots:
             QVERIFY(n < 4 || at.y() > above.y());
             QVERIFY(n % 4 == 0 || at.x() > r.form.BP[std::size_t(n - 1)]->pos().x());
         }
+        // Every caption whole and clear of its button's edges, also
+        // "<--> Adatok összehasonlítása" beside "Eltérések…".
+        for (const QPushButton* button : r.form.findChildren<QPushButton*>())
+            QVERIFY2(textfit::buttonFits(button), qPrintable(button->text()));
     }
 
     void readShowsProgressAndFillsTheImage()

@@ -31,6 +31,8 @@ public:
 
     bool running() const { return m_device.startsWith("/dev/"); }
     QString port() const { return m_dir.filePath(QStringLiteral("m")); }
+    // The pseudo-terminal that the link leads to.
+    QString device() const { return QString::fromUtf8(m_device); }
     QString file(const QString& name) const { return m_dir.filePath(name); }
 
     // Ends the simulator as a signal would (it saves its data file then).

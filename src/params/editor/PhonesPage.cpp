@@ -41,6 +41,16 @@ QComboBox* narrowList(const QStringList& items, int shownCharacters, QWidget* pa
     return list;
 }
 
+// A list as wide as its longest item, so that the closed box shows any
+// choice whole.
+QComboBox* wholeList(const QStringList& items, QWidget* parent)
+{
+    auto* list = new QComboBox(parent);
+    list->addItems(items);
+    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    return list;
+}
+
 // A caption with its number box on one line of a settings grid.
 NumberBox* numberLine(QGridLayout* grid, const QStringList& captions, params::Range range, QWidget* parent)
 {
@@ -130,7 +140,7 @@ QWidget* PhonesPage::buildNumbers()
     for (int n = 1; n <= params::kPhones; ++n) {
         const QString name = phoneCaption(n);
         acgTel[std::size_t(n - 1)] = addGrid(name, params::kPhoneDigits, params::DigitKind::Decimal);
-        auto* ack = narrowList(kAckModes, 12, half);
+        auto* ack = wholeList(kAckModes, half);
         ack->setAccessibleName(cellAccessibleName(name, kAckMode));
         grid->addWidget(ack, grid->rowCount() - 1, 1);
         cbACK[std::size_t(n - 1)] = ack;
