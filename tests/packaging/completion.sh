@@ -2,8 +2,8 @@
 # The bash completion of sentrova-cli and sentrova-sim, run as bash runs it
 # at a <TAB>: commands, options, data files by command, devices for --port.
 set -uo pipefail
-build=$1
-completions=$2
+build=$(cd "$1" && pwd)
+completions=$(cd "$2" && pwd)
 if [ ! -f /usr/share/bash-completion/bash_completion ]; then
   echo "bash-completion is not installed"; exit 1
 fi
