@@ -8,5 +8,8 @@ packages=(
   qt6-base-dev qt6-serialport-dev # Qt Core, Gui, Widgets, Test and SerialPort
   fonts-dejavu-core               # a font for the windows on a bare system
   qt6-translations-l10n           # Hungarian texts of Qt's own dialog buttons
+  help2man                        # the manual pages, made from each program's --help
+  man-db bash-completion          # tests of the manual pages and the shell completion
+  dpkg-dev file                   # the Debian package: its Depends from the shared libraries
 )
 "$(dirname "$0")/install-missing.sh" "needed to build and test the program" "${packages[@]}"

@@ -51,6 +51,9 @@ CommandLine parseCommandLine(const QStringList& arguments)
         "Stands in for the module on a pseudo-terminal. Prints the device path as the first "
         "line and serves until SIGINT or SIGTERM."));
     const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Prints the simulator's version and the data version it reports."));
+    parser.addOption(version);
     const QCommandLineOption link(QStringLiteral("link"),
                                   QStringLiteral("Makes PATH a symbolic link to the device."), QStringLiteral("PATH"));
     const QCommandLineOption code(QStringLiteral("code"),
@@ -142,6 +145,10 @@ CommandLine parseCommandLine(const QStringList& arguments)
     }
     if (parser.isSet(help)) {
         result.helpRequested = true;
+        return result;
+    }
+    if (parser.isSet(version)) {
+        result.versionRequested = true;
         return result;
     }
     if (!parser.positionalArguments().isEmpty()) {

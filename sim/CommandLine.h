@@ -21,6 +21,7 @@ struct CommandLine
     QString writeFirmwarePath;
     int firmwareLines = kDemoFirmwareLines;
     bool helpRequested = false;
+    bool versionRequested = false;
     QString helpText;
     // Empty when the command line is good.
     QString error;

@@ -3,6 +3,7 @@
 #include "MemoryFile.h"
 #include "ModuleSimulator.h"
 #include "TerminationSignals.h"
+#include "VersionBlock.h"
 
 #include "params/DataFile.h"
 
@@ -19,6 +20,14 @@ int main(int argc, char* argv[])
     QTextStream err(stderr);
     if (commandLine.helpRequested) {
         out << commandLine.helpText << Qt::flush;
+        return 0;
+    }
+    if (commandLine.versionRequested) {
+        // The version of the package it comes with, and the data version its
+        // version block reports unless --data-version says otherwise.
+        out << QCoreApplication::applicationName() << ' ' << SENTROVA_VERSION << " (data version "
+            << VersionTexts::kDefaultData.toByteArray() << ")\n"
+            << Qt::flush;
         return 0;
     }
     if (!commandLine.error.isEmpty()) {

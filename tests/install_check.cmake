@@ -1,6 +1,6 @@
 # Installs the build into a scratch prefix and checks that the program, the
 # tool, the simulator, the desktop entry and the icon land where desktops and
-# shells look for them.
+# shells look for them, with the manual pages and the shell completion.
 set(prefix "${BUILD}/install-check")
 file(REMOVE_RECURSE "${prefix}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD}" --prefix "${prefix}"
@@ -9,7 +9,9 @@ if(NOT result EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${result}")
 endif()
 foreach(path bin/sentrova bin/sentrova-cli bin/sentrova-sim share/applications/sentrova.desktop
-             share/icons/hicolor/scalable/apps/sentrova.svg)
+             share/icons/hicolor/scalable/apps/sentrova.svg
+             share/man/man1/sentrova.1.gz share/man/man1/sentrova-cli.1.gz share/man/man1/sentrova-sim.1.gz
+             share/bash-completion/completions/sentrova-cli share/bash-completion/completions/sentrova-sim)
   if(NOT EXISTS "${prefix}/${path}")
     message(FATAL_ERROR "not installed: ${path}")
   endif()

@@ -41,6 +41,9 @@ Options parseOptions(const QStringList& arguments)
     QCommandLineParser parser;
     parser.setApplicationDescription(description());
     const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Print the tool's version and the data version it handles."));
+    parser.addOption(version);
     const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Serial device of the module (all commands but diff)."),
                                   QStringLiteral("DEVICE"));
     const QCommandLineOption code(QStringLiteral("code"), QStringLiteral("Installer code of the module."),
@@ -63,6 +66,10 @@ Options parseOptions(const QStringList& arguments)
     }
     if (parser.isSet(help)) {
         result.helpRequested = true;
+        return result;
+    }
+    if (parser.isSet(version)) {
+        result.versionRequested = true;
         return result;
     }
     result.port = parser.value(port);

@@ -18,6 +18,7 @@ struct Options
     bool verify = false;
     QString logFile;
     bool helpRequested = false;
+    bool versionRequested = false;
     QString helpText;
     // Empty when the command line is good.
     QString error;

@@ -6,6 +6,7 @@
 #include "link/DeviceLink.h"
 #include "link/SessionLog.h"
 #include "link/Ticks.h"
+#include "ProgramVersion.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -20,6 +21,10 @@ int main(int argc, char* argv[])
     const cli::Options options = cli::parseOptions(QCoreApplication::arguments());
     if (options.helpRequested) {
         out << options.helpText << Qt::flush;
+        return cli::kSuccess;
+    }
+    if (options.versionRequested) {
+        out << versionOutputLine(QCoreApplication::applicationName()) << Qt::endl;
         return cli::kSuccess;
     }
     if (!options.error.isEmpty()) {

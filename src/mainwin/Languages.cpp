@@ -1,6 +1,6 @@
 #include "mainwin/Languages.h"
 
-#include "ui/ProgramVersion.h"
+#include "ProgramVersion.h"
 #include "mainwin/TForm1.h"
 #include "monitor/EventCatalogue.h"
 #include "params/TFormParSetting.h"

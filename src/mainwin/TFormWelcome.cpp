@@ -1,7 +1,7 @@
 #include "mainwin/TFormWelcome.h"
 
 #include "link/Ticks.h"
-#include "ui/ProgramVersion.h"
+#include "ProgramVersion.h"
 #include "ui/WindowShell.h"
 
 #include <QFrame>

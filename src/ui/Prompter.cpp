@@ -1,6 +1,6 @@
 #include "ui/Prompter.h"
 
-#include "ui/ProgramVersion.h"
+#include "ProgramVersion.h"
 
 #include <QApplication>
 #include <QFileDialog>
