@@ -8,5 +8,6 @@ packages=(
   qt6-base-dev qt6-serialport-dev # Qt Core, Gui, Widgets, Test and SerialPort
   fonts-dejavu-core               # a font for the windows on a bare system
   qt6-translations-l10n           # Hungarian texts of Qt's own dialog buttons
+  poppler-utils                   # pdftotext and pdftoppm: the tests read the printed sheet
 )
 "$(dirname "$0")/install-missing.sh" "needed to build and test the program" "${packages[@]}"
