@@ -18,3 +18,17 @@ file(STRINGS "${prefix}/share/applications/sentrova.desktop" exec REGEX "^Exec="
 if(NOT exec STREQUAL "Exec=sentrova")
   message(FATAL_ERROR "the desktop entry starts '${exec}'")
 endif()
+
+# The tool finds its sheet module where it was installed, and only the sheet
+# needs Qt's GUI libraries: the tool itself starts without them.
+string(REPEAT "0" 2048 zeros)
+file(WRITE "${prefix}/zeros.SD2" "${zeros}")
+execute_process(COMMAND "${prefix}/bin/sentrova-cli" sheet "${prefix}/zeros.SD2" "${prefix}/zeros.pdf"
+                RESULT_VARIABLE result OUTPUT_QUIET ERROR_VARIABLE err)
+if(NOT result EQUAL 0 OR NOT EXISTS "${prefix}/zeros.pdf")
+  message(FATAL_ERROR "the installed tool made no sheet: ${result} ${err}")
+endif()
+execute_process(COMMAND objdump -p "${prefix}/bin/sentrova-cli" OUTPUT_VARIABLE headers RESULT_VARIABLE result)
+if(NOT result EQUAL 0 OR headers MATCHES "NEEDED +libQt6(Gui|Widgets|PrintSupport)")
+  message(FATAL_ERROR "sentrova-cli needs Qt's GUI libraries at start-up")
+endif()

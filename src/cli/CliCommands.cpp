@@ -1,6 +1,7 @@
 #include "cli/CliCommands.h"
 
 #include "cli/ExitCode.h"
+#include "cli/SheetModule.h"
 #include "cli/TransferReport.h"
 #include "link/DeviceLink.h"
 #include "link/LinkTexts.h"
@@ -14,6 +15,7 @@
 #include "params/DataFile.h"
 #include "params/ImageLayout.h"
 #include "params/SettingsDiff.h"
+#include "params/sheet/SheetHeader.h"
 #include "params/TextFields.h"
 
 #include <QDateTime>
@@ -171,6 +173,30 @@ int runDiff(Session& session, const QStringList& arguments)
     return kDifferent;
 }
 
+// The programming sheet of a data file as a PDF file, offline. The file
+// knows no versions and no site; the date is the printing's.
+int runSheet(Session& session, const QStringList& arguments)
+{
+    QString moduleError;
+    const SheetModule* module = sheetModule(&moduleError);
+    if (!module) {
+        printLine(session.err, moduleError);
+        return kFailure;
+    }
+    params::ParameterImage image;
+    if (!openImage(session, arguments.at(0), image))
+        return kFailure;
+    params::SheetHeader header;
+    header.date = QDateTime::currentDateTime();
+    const QString& path = arguments.at(1);
+    if (const QString error = module->savePdf(path, image, header); !error.isEmpty()) {
+        printLine(session.err, error);
+        return kFailure;
+    }
+    printLine(session.err, QStringLiteral("saved to ") + path);
+    return kSuccess;
+}
+
 // Prints why a download did not complete; true when it did.
 bool downloaded(Session& session, const monitor::EventMemoryDownload& download, monitor::DownloadOutcome outcome)
 {
@@ -303,6 +329,10 @@ const std::array kCommands{
             &runCompare},
     Command{QStringLiteral("diff"), {QStringLiteral("A.SD2"), QStringLiteral("B.SD2")},
             QStringLiteral("Lists every setting that differs between two data files (no port)."), &runDiff, false},
+    Command{QStringLiteral("sheet"), {QStringLiteral("IN.SD2"), QStringLiteral("OUT.pdf")},
+            QStringLiteral("Prints a data file's programming sheet into a PDF file (no port);\n"
+                           "user and installer codes show as ******."),
+            &runSheet, false, true},
     Command{QStringLiteral("events"), {QStringLiteral("OUT.csv")},
             QStringLiteral("Reads the event list with the user and zone names and saves its 90 rows, newest first, "
                            "as CSV."),

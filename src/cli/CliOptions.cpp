@@ -41,7 +41,7 @@ Options parseOptions(const QStringList& arguments)
     QCommandLineParser parser;
     parser.setApplicationDescription(description());
     const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Serial device of the module (all commands but diff)."),
+    const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Serial device of the module (all commands but diff and sheet)."),
                                   QStringLiteral("DEVICE"));
     const QCommandLineOption code(QStringLiteral("code"), QStringLiteral("Installer code of the module."),
                                   QStringLiteral("DIGITS"));
