@@ -11,5 +11,6 @@ packages=(
   help2man                        # the manual pages, made from each program's --help
   man-db bash-completion          # tests of the manual pages and the shell completion
   dpkg-dev file                   # the Debian package: its Depends from the shared libraries
+  poppler-utils                   # pdftotext and pdftoppm: the tests read the printed sheet
 )
 "$(dirname "$0")/install-missing.sh" "needed to build and test the program" "${packages[@]}"

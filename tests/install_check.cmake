@@ -20,3 +20,12 @@ file(STRINGS "${prefix}/share/applications/sentrova.desktop" exec REGEX "^Exec="
 if(NOT exec STREQUAL "Exec=sentrova")
   message(FATAL_ERROR "the desktop entry starts '${exec}'")
 endif()
+
+# The installed tool draws a sheet without a display.
+string(REPEAT "0" 2048 zeros)
+file(WRITE "${prefix}/zeros.SD2" "${zeros}")
+execute_process(COMMAND "${prefix}/bin/sentrova-cli" sheet "${prefix}/zeros.SD2" "${prefix}/zeros.pdf"
+                RESULT_VARIABLE result OUTPUT_QUIET ERROR_VARIABLE err)
+if(NOT result EQUAL 0 OR NOT EXISTS "${prefix}/zeros.pdf")
+  message(FATAL_ERROR "the installed tool made no sheet: ${result} ${err}")
+endif()

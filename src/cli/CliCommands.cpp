@@ -14,6 +14,8 @@
 #include "params/DataFile.h"
 #include "params/ImageLayout.h"
 #include "params/SettingsDiff.h"
+#include "params/sheet/SheetPrinting.h"
+#include "params/sheet/SheetHeader.h"
 #include "params/TextFields.h"
 
 #include <QDateTime>
@@ -187,6 +189,24 @@ int runDiff(Session& session, const QStringList& arguments)
     return kDifferent;
 }
 
+// The programming sheet of a data file as a PDF file, offline. The file
+// knows no versions and no site; the date is the printing's.
+int runSheet(Session& session, const QStringList& arguments)
+{
+    params::ParameterImage image;
+    if (!openImage(session, arguments.at(0), image))
+        return kFailure;
+    params::SheetHeader header;
+    header.date = QDateTime::currentDateTime();
+    const QString& path = arguments.at(1);
+    if (const params::FileResult saved = params::saveProgrammingSheetPdf(path, image, header); !saved) {
+        printLine(session.err, saved.error);
+        return kFailure;
+    }
+    printLine(session.err, QStringLiteral("saved to ") + path);
+    return kSuccess;
+}
+
 // Prints why a download did not complete; true when it did.
 bool downloaded(Session& session, const monitor::EventMemoryDownload& download, monitor::DownloadOutcome outcome)
 {
@@ -319,6 +339,10 @@ const std::array kCommands{
             &runCompare},
     Command{QStringLiteral("diff"), {QStringLiteral("A.SD2"), QStringLiteral("B.SD2")},
             QStringLiteral("Lists every setting that differs between two data files (no port)."), &runDiff, false},
+    Command{QStringLiteral("sheet"), {QStringLiteral("IN.SD2"), QStringLiteral("OUT.pdf")},
+            QStringLiteral("Prints a data file's programming sheet into a PDF file (no port);\n"
+                           "user and installer codes show as ******."),
+            &runSheet, false, true},
     Command{QStringLiteral("events"), {QStringLiteral("OUT.csv")},
             QStringLiteral("Reads the event list with the user and zone names and saves the\n"
                            "rows that hold an event, newest first, as CSV."),

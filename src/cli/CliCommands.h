@@ -29,6 +29,8 @@ struct Command
     QString summary;
     int (*run)(Session& session, const QStringList& arguments);
     bool usesPort = true;
+    // Lays out and draws a document: needs a GUI application (offscreen).
+    bool drawsDocument = false;
 };
 
 // Every command of the tool; adding a command is adding an entry here.

@@ -44,7 +44,7 @@ Options parseOptions(const QStringList& arguments)
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Print the tool's version and the data version it handles."));
     parser.addOption(version);
-    const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Serial device of the module (all commands but diff)."),
+    const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Serial device of the module (all commands but diff and sheet)."),
                                   QStringLiteral("DEVICE"));
     const QCommandLineOption code(QStringLiteral("code"), QStringLiteral("Installer code of the module."),
                                   QStringLiteral("DIGITS"));

@@ -3,6 +3,7 @@
 #include "cli/CodePage.h"
 #include "cli/ExitCode.h"
 #include "cli/PortOpenFailure.h"
+#include "cli/ToolApplication.h"
 #include "link/DeviceLink.h"
 #include "link/SessionLog.h"
 #include "link/Ticks.h"
@@ -11,9 +12,12 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
+#include <memory>
+
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
+    // A core application; a GUI one only for the commands that draw.
+    const std::unique_ptr<QCoreApplication> app = cli::createApplication(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("sentrova-cli"));
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -7,6 +7,7 @@
 #include "link/WaitLoop.h"
 
 #include <QObject>
+#include <QString>
 #include <QTimer>
 
 #include <cstdint>
@@ -89,6 +90,9 @@ public:
     // The data version the module reported at the last version query; the
     // parameter transfers set it to -1 before they ask.
     int moduleDataVersion = 0;
+    // The program version the module reported at the last version query;
+    // empty until one succeeded, and after one failed.
+    QString moduleProgramVersion;
 
 private:
     friend class Transaction;

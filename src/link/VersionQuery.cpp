@@ -50,6 +50,7 @@ QString QueryVersion(DeviceLink& link, const std::function<void(const QString&)>
     if (!link.isOpen())
         return text::noSerialLink;
     CodeTimerPause pause(link.codeTimer());
+    link.moduleProgramVersion.clear();
     statusBar(kQueryingText);
     if (!link.blocks().CheckInstallerCode()) {
         statusBar(text::readFailed);
@@ -61,6 +62,7 @@ QString QueryVersion(DeviceLink& link, const std::function<void(const QString&)>
     }
     const VersionBlock block = parseVersionBlock(link.frameBuffer());
     link.moduleDataVersion = block.dataVersion;
+    link.moduleProgramVersion = block.programVersion;
     statusBar(QString());
     return versionLine(block);
 }

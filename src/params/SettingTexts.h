@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+
 // What the settings are called where the installer sees them: the editor's
 // row captions, column titles and list items. The setting-by-setting
 // comparison names differences with the same words.
@@ -45,6 +47,12 @@ inline const QString kBypass = QStringLiteral("Bypass");
 inline const QString kSilentZone = QStringLiteral("Csendes zóna");
 inline const QString kFollowerZone = QStringLiteral("  Követő zóna");
 
+// Names of settings that the editor shows without a title of their own: the
+// wiring and partition radio groups, and a siren output's mode list.
+inline const QString kZoneWiringName = QStringLiteral("Bekötés");
+inline const QString kZonePartitionName = QStringLiteral("Partíció");
+inline const QString kSirenModeName = QStringLiteral("Mód");
+
 // Column titles and the names of single settings. Where the editor shows a
 // title on several lines it is kept as its lines; the editor's captions add
 // the range and a colon to the names.
@@ -73,6 +81,61 @@ inline const QString kTestTime = QStringLiteral("Tesztjelentés időpontja");
 inline const QString kTestPeriod = QStringLiteral("Tesztjelentés gyakorisága");
 inline const QString kZoneAlarmLimit = QStringLiteral("Egy zónáról küldhető riasztások maximális száma");
 inline const QString kAutoArm = QStringLiteral("Automatikus élesítés");
+
+// Units under the zone table's number titles and beside the night walk.
+inline const QString kTenthsOfSecondUnit = QStringLiteral("(tizedmásodperc)");
+inline const QString kSecondsUnit = QStringLiteral("(másodperc)");
+inline const QString kMinutesUpTo25Unit = QStringLiteral("(0-25 perc)");
+inline const QString kHoursUpTo25Unit = QStringLiteral("(0-25 óra)");
+
+// Captions with their ranges; the editor adds " :" after them.
+inline const QString kStartDelayCaption = kStartDelay + QStringLiteral(" ( 0-255 sec )");
+inline const QString kRelayMaxDurationCaption = kMaxDuration + QStringLiteral(" ( 0-255 sec )");
+inline const QString kSirenMaxDurationCaption = kMaxDuration + QStringLiteral(" ( 1-25 perc )");
+inline const QString kTestTimeCaption = kTestTime + QStringLiteral(" (óó:pp)");
+inline const QString kTestPeriodCaption = kTestPeriod + QStringLiteral(" (0 - 255 nap)");
+inline const QString kAlarmMaxCaption = kAlarmMax + QStringLiteral(" ( 5-25 perc )");
+// Two-line captions: the editor adds " :" to the first line.
+inline const QStringList kZoneAlarmLimitLines{kZoneAlarmLimit, QStringLiteral("(0-25,  0=nincs korlátozva)")};
+inline const QStringList kAutoArmLines{kAutoArm + QStringLiteral(" adott idő után, ha nincs mozgás"),
+                                       QStringLiteral("(1-255 óra,  0=auto élesítés kikapcsolva)")};
+
+// Titles over groups of settings.
+inline const QString kRightsTitle = QStringLiteral("Jogosultságok");
+inline const QString kSirenOutputsTitle = QStringLiteral("Sziréna kimenetek beállítása:");
+inline const QString kRemoteButtonsTitle = QStringLiteral("Rádiós távkezelő nyomógombjainak beállítása");
+inline const QString kSmsComment =
+    QStringLiteral("*  :  Az SMS üzenet szövegében a $ karakter helyére a zóna vagy a felhasználó nevét, a # "
+                   "karakter helyére pedig a sorszámát helyettesíti a modul.");
+
+// The arming modes of inputs A and B as the mode dialog lists them; the
+// blank runs line the parts of the explanations up in columns.
+inline const QStringList kArmingModes{
+    QStringLiteral("0 - Csak a kezelőn keresztül"),
+    QStringLiteral("1 - Kapcsolóval:                                                                Folyamatos 1k = "
+                   "Élesített ,                   Folyamatos 2k = Kikapcsolt,      (egyéb = szabotázs)"),
+    QStringLiteral("2 - Kétféle impulzussal:     Folyamatos 2k = alaphelyzet,    Rövidzár impulzus = Élesítés,      "
+                   "        1k Impulzus = Kikapcsolás        (szakadás = szabotázs)"),
+    QStringLiteral("3 - Egyféle impulzussal:    Folyamatos 2k = alaphelyzet,    1k impulzus = Élesítés/Kikapcsolás, "
+                   "                                                     (egyéb = szabotázs)"),
+};
+
+// The lines under each remote-control button's caption: the button's colour
+// on the four- and the two-button remote control.
+inline const std::array<QStringList, 4> kButtonColours{{
+    {QStringLiteral("( 4 gombos -> fekete )"), QStringLiteral("( 2 gombos -> zöld )")},
+    {QStringLiteral("( 4 gombos -> piros )"), QStringLiteral("( 2 gombos -> piros )")},
+    {QStringLiteral("( 4 gombos -> zöld )")},
+    {QStringLiteral("( 4 gombos -> kék )")},
+}};
+
+// The editor's pages; "&&" shows as one ampersand on a tab.
+inline const QString kZonesPage = QStringLiteral("Zónák");
+inline const QString kUsersPage = QStringLiteral("Felhasználók");
+inline const QString kEventsPage = QStringLiteral("Események");
+inline const QString kRelaysPage = QStringLiteral("Relé kimenetek");
+inline const QString kPhonesPage = QStringLiteral("Telefonszámok && egyéb paraméterek");
+inline const QString kRadioPage = QStringLiteral("Rádiós eszközök beállításai");
 
 // A title of several lines as one line.
 inline QString oneLine(const QStringList& lines)

@@ -75,8 +75,8 @@ QString columnOf(Field field)
     case Field::UserCode: return texts::kUserCode;
     case Field::InstallerCode: return texts::kInstallerCode;
     case Field::ZoneName: return texts::kZoneName;
-    case Field::ZoneWiring: return QStringLiteral("Bekötés");
-    case Field::ZonePartition: return QStringLiteral("Partíció");
+    case Field::ZoneWiring: return texts::kZoneWiringName;
+    case Field::ZonePartition: return texts::kZonePartitionName;
     case Field::ZoneSensitivity: return texts::kZoneSensitivity;
     case Field::ZoneEntryDelay: return texts::kEntryDelay;
     case Field::ZoneExitDelay: return texts::kExitDelay;
@@ -93,7 +93,7 @@ QString columnOf(Field field)
     case Field::AckMode: return texts::kAckMode;
     case Field::CustomerAccount: return texts::kCustomerAccount;
     case Field::ArmingMode: return texts::kArmingMode;
-    case Field::SirenMode: return QStringLiteral("Mód");
+    case Field::SirenMode: return texts::kSirenModeName;
     case Field::SirenDelay:
     case Field::RelayDelay: return texts::kStartDelay;
     case Field::SirenTime:

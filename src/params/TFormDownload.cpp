@@ -1,13 +1,17 @@
 #include "params/TFormDownload.h"
 
+#include "link/DeviceLink.h"
 #include "link/LinkTexts.h"
 #include "ui/Prompter.h"
 #include "params/DataFile.h"
 #include "params/SettingsDiff.h"
 #include "params/TFormDifferences.h"
 #include "params/TFormParSetting.h"
+#include "params/sheet/SheetPrinting.h"
 
+#include <QDateTime>
 #include <QGridLayout>
+#include <QPrinter>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QStatusBar>
@@ -25,6 +29,8 @@ constexpr int kPanelsPerRow = 4;
 const QString kCaption = QStringLiteral("GSM-Sentrova paraméterbeállítás");
 const QString kPanelCaption = QStringLiteral("Blokk %1");
 const QString kDiffReadFailed = QStringLiteral("A modul adatai nem olvashatók be, az eltérések nem listázhatók.");
+const QString kSheetSaved = QStringLiteral("A programozási lap elmentve: %1");
+const QString kSheetPrinted = QStringLiteral("A programozási lap a nyomtatóra ment.");
 
 QPushButton* makeButton(const QString& caption, QWidget* parent, int rows = 1)
 {
@@ -106,6 +112,7 @@ void TFormDownload::buildControls()
     btDiff->setEnabled(false);
     differences = new TFormDifferences(this);
     btEdit = makeButton(QStringLiteral("Adatok szerkesztése"), this, 2);
+    btPrint = makeButton(QStringLiteral("Nyomtatás…"), this);
     btStop = makeButton(QStringLiteral("Stop"), this);
     btClose = makeButton(QStringLiteral("Ablak bezárása"), this);
     StatusBar1 = new QStatusBar(this);
@@ -125,6 +132,7 @@ void TFormDownload::buildControls()
     compareRow->addWidget(btDiff);
     layout->addLayout(compareRow);
     layout->addWidget(btEdit);
+    layout->addWidget(btPrint);
     auto* bottomRow = new QHBoxLayout;
     bottomRow->addWidget(btStop);
     bottomRow->addWidget(btClose);
@@ -140,6 +148,7 @@ void TFormDownload::connectHandlers()
         {btRead, &TFormDownload::btReadClick},       {btWrite, &TFormDownload::btWriteClick},
         {btCompare, &TFormDownload::btCompareClick}, {btEdit, &TFormDownload::btEditClick},
         {btClose, &TFormDownload::btCloseClick},     {btDiff, &TFormDownload::btDiffClick},
+        {btPrint, &TFormDownload::btPrintClick},
     };
     for (const auto& [button, handler] : handlers)
         connect(button, &QPushButton::clicked, this, handler);
@@ -260,6 +269,39 @@ void TFormDownload::btEditClick()
     m_editor.exec();
 }
 
+params::SheetHeader TFormDownload::sheetHeader() const
+{
+    params::SheetHeader header;
+    header.date = QDateTime::currentDateTime();
+    // The versions go with the image only as far as the last version query
+    // knows them.
+    if (!m_link.moduleProgramVersion.isEmpty()) {
+        header.programVersion = m_link.moduleProgramVersion;
+        header.dataVersion = m_link.moduleDataVersion;
+    }
+    return header;
+}
+
+void TFormDownload::btPrintClick()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(params::sheetPageLayout());
+    printer.setDocName(params::kSheetTitle);
+    if (!prompter().choosePrinter(printer))
+        return;
+    // A PDF goes through the whole-file writer, so that a failed save leaves
+    // no half file behind.
+    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
+    const params::FileResult result = toFile
+        ? params::saveProgrammingSheetPdf(printer.outputFileName(), m_image, sheetHeader())
+        : params::printProgrammingSheet(printer, m_image, sheetHeader());
+    if (!result) {
+        prompter().error(result.error);
+        return;
+    }
+    StatusBar1->showMessage(toFile ? kSheetSaved.arg(printer.outputFileName()) : kSheetPrinted);
+}
+
 void TFormDownload::btCloseClick()
 {
     hide();
@@ -290,10 +332,12 @@ void TFormDownload::DisableTransferButtons()
 {
     for (QPushButton* button : transferButtons())
         button->setEnabled(false);
+    btPrint->setEnabled(false);
 }
 
 void TFormDownload::EnableTransferButtons()
 {
     for (QPushButton* button : transferButtons())
         button->setEnabled(true);
+    btPrint->setEnabled(true);
 }

@@ -2,6 +2,7 @@
 
 #include "params/ParameterImage.h"
 #include "params/ParameterTransfer.h"
+#include "params/sheet/SheetHeader.h"
 
 #include <QColor>
 #include <QLabel>
@@ -65,12 +66,15 @@ public:
     // Reads the module's eight blocks and lists every setting that differs
     // from the image; enabled only after a comparison found a difference.
     void btDiffClick();
+    // Prints the image as the programming sheet, on a printer or into a PDF file.
+    void btPrintClick();
 
     // Block 0 to 7 colours BP1 to BP8.
     void SetBlockPanelColour(int block, const QColor& colour);
     void SetAllBlockPanels(const QColor& colour);
     QColor blockPanelColour(int block) const;
-    // The seven buttons that a transfer disables (all but btStop).
+    // The seven buttons that a transfer disables (all but btStop), and
+    // btPrint: the image is not printed while a transfer may replace it.
     void DisableTransferButtons();
     void EnableTransferButtons();
 
@@ -82,6 +86,7 @@ public:
     QPushButton* btCompare = nullptr;
     QPushButton* btDiff = nullptr;
     QPushButton* btEdit = nullptr;
+    QPushButton* btPrint = nullptr;
     QPushButton* btStop = nullptr;
     QPushButton* btClose = nullptr;
     QStatusBar* StatusBar1 = nullptr;
@@ -92,6 +97,7 @@ private:
     void connectHandlers();
     void connectTransfer();
     void runTransfer(params::TransferKind kind);
+    params::SheetHeader sheetHeader() const;
     std::array<QPushButton*, kTransferButtonCount> transferButtons() const;
 
     DeviceLink& m_link;

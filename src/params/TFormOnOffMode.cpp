@@ -1,24 +1,11 @@
 #include "params/TFormOnOffMode.h"
 
+#include "params/SettingTexts.h"
 #include "params/editor/RadioGroup.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-#include <array>
-
-namespace {
-
-// The blank runs line the parts of the explanations up in columns.
-constexpr std::array<const char16_t*, 4> kModes{
-    u"0 - Csak a kezelőn keresztül",
-    u"1 - Kapcsolóval:                                                                Folyamatos 1k = Élesített ,                   Folyamatos 2k = Kikapcsolt,      (egyéb = szabotázs)",
-    u"2 - Kétféle impulzussal:     Folyamatos 2k = alaphelyzet,    Rövidzár impulzus = Élesítés,              1k Impulzus = Kikapcsolás        (szakadás = szabotázs)",
-    u"3 - Egyféle impulzussal:    Folyamatos 2k = alaphelyzet,    1k impulzus = Élesítés/Kikapcsolás,                                                      (egyéb = szabotázs)",
-};
-
-} // namespace
 
 TFormOnOffMode::TFormOnOffMode(QWidget* parent)
     : QDialog(parent)
@@ -27,10 +14,7 @@ TFormOnOffMode::TFormOnOffMode(QWidget* parent)
     QFont small = font();
     small.setPointSize(kFontPointSize);
     setFont(small);
-    QStringList items;
-    for (const char16_t* mode : kModes)
-        items << QString::fromUtf16(mode);
-    rgOnOffMode = new RadioGroup(QStringLiteral("Élesítés / Kikapcsolás"), items, 1, this);
+    rgOnOffMode = new RadioGroup(QStringLiteral("Élesítés / Kikapcsolás"), params::texts::kArmingModes, 1, this);
     rgOnOffMode->setObjectName(QStringLiteral("rgOnOffMode"));
     btClose = new QPushButton(QStringLiteral("Bezárás"), this);
     btClose->setObjectName(QStringLiteral("btClose"));

@@ -1,5 +1,6 @@
 #include "params/TFormParSetting.h"
 
+#include "params/SettingTexts.h"
 #include "params/editor/ArmingModeBox.h"
 #include "params/editor/EventsPage.h"
 #include "params/editor/PhonesPage.h"
@@ -59,13 +60,12 @@ TFormParSetting::TFormParSetting(params::ParameterImage& image, QWidget* parent)
     TabSheet4 = new RelaysPage(PageControl1);
     TabSheet5 = new PhonesPage(PageControl1);
     FoPanel6 = new RadioPage(PageControl1);
-    PageControl1->addTab(TabSheet1, QStringLiteral("Zónák"));
-    PageControl1->addTab(TabSheet2, QStringLiteral("Felhasználók"));
-    PageControl1->addTab(TabSheet3, QStringLiteral("Események"));
-    PageControl1->addTab(TabSheet4, QStringLiteral("Relé kimenetek"));
-    // A tab caption takes "&&" for one shown ampersand.
-    PageControl1->addTab(TabSheet5, QStringLiteral("Telefonszámok && egyéb paraméterek"));
-    PageControl1->addTab(FoPanel6, QStringLiteral("Rádiós eszközök beállításai"));
+    PageControl1->addTab(TabSheet1, params::texts::kZonesPage);
+    PageControl1->addTab(TabSheet2, params::texts::kUsersPage);
+    PageControl1->addTab(TabSheet3, params::texts::kEventsPage);
+    PageControl1->addTab(TabSheet4, params::texts::kRelaysPage);
+    PageControl1->addTab(TabSheet5, params::texts::kPhonesPage);
+    PageControl1->addTab(FoPanel6, params::texts::kRadioPage);
     layout->addWidget(PageControl1, 1);
 
     btSettingOK = new QPushButton(QStringLiteral("Beállítások Rögzítése"), this);

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 
 namespace {
 
@@ -43,6 +44,12 @@ public:
                          const QString& initialName) override
     {
         return run(QFileDialog::AcceptSave, filter, defaultSuffix, initialName);
+    }
+
+    bool choosePrinter(QPrinter& printer) override
+    {
+        QPrintDialog dialog(&printer, dialogParent());
+        return dialog.exec() == QDialog::Accepted;
     }
 
 private:

@@ -2,7 +2,9 @@
 
 #include <QString>
 
-// Every message box, Yes/No question and file dialog of the program goes
+class QPrinter;
+
+// Every message box, Yes/No question, file and print dialog of the program goes
 // through this interface, so that tests can answer them and read their texts.
 class Prompter
 {
@@ -18,6 +20,9 @@ public:
                                  const QString& initialName) = 0;
     virtual QString saveFileName(const QString& filter, const QString& defaultSuffix,
                                  const QString& initialName) = 0;
+    // The print dialog: sets `printer` to the chosen printer, or to a PDF
+    // file ("Print to File (PDF)"). False when cancelled.
+    virtual bool choosePrinter(QPrinter& printer) = 0;
 };
 
 // The prompter in use: the real dialogs unless a test installed another.

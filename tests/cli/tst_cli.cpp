@@ -1,5 +1,6 @@
 // The command-line tool end to end: the sentrova-cli program against the
 // simulator program, checked by exit status, output and data files.
+#include "PdfText.h"
 #include "ProgramRuns.h"
 #include "link/LinkTexts.h"
 #include "params/ImageLayout.h"
@@ -320,6 +321,8 @@ private slots:
         QTest::newRow("write, file missing") << QStringList{"write", "missing.SD2"} << "A fájl nem nyitható meg: ";
         QTest::newRow("compare, file too short") << QStringList{"compare", "short.SD2"} << "A fájl túl rövid: ";
         QTest::newRow("read, folder missing") << QStringList{"read", "nowhere/out.SD2"} << "A fájl nem írható: ";
+        QTest::newRow("sheet, file missing") << QStringList{"sheet", "missing.SD2", "out.pdf"}
+                                             << "A fájl nem nyitható meg: ";
     }
 
     void fileAndPortFailure()
@@ -360,6 +363,69 @@ private slots:
         QVERIFY2(run.err.contains(QStringLiteral("A fájl nem írható: ") + path + u'\n'), qPrintable(run.err));
         QVERIFY2(!run.err.contains(QStringLiteral("saved")), qPrintable(run.err));
         QCOMPARE(readFile(path), old);
+    }
+
+    // The sheet of the demo memory: every zone and user name, the numbers
+    // and the reports, on A4 pages numbered in the footer, and no code in
+    // clear. Then the same sheet on a disk that fills up.
+    void sheetOfTheDemoMemory()
+    {
+        SimProcess sim({QStringLiteral("--still")});
+        QVERIFY(sim.running());
+        const QString data = sim.file(QStringLiteral("demo.SD2"));
+        QCOMPARE(runOn(sim, {QStringLiteral("read"), data}).exitCode, int(kSuccess));
+        const QString pdf = sim.file(QStringLiteral("demo.pdf"));
+        // Not even a display that a desktop asks for is needed.
+        const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+        qputenv("QT_QPA_PLATFORM", "xcb");
+        const QByteArray display = qgetenv("DISPLAY");
+        qunsetenv("DISPLAY");
+        CliRun run = runCli({QStringLiteral("sheet"), data, pdf});
+        qputenv("QT_QPA_PLATFORM", platform);
+        if (!display.isEmpty())
+            qputenv("DISPLAY", display);
+        QCOMPARE(run.exitCode, int(kSuccess));
+        // Qt may warn first about the session it runs in.
+        QVERIFY2(run.err.endsWith("saved to " + pdf + u'\n'), qPrintable(run.err));
+
+        QVERIFY2(pdfInfo(pdf, QStringLiteral("Page size")).endsWith(QStringLiteral("(A4)")),
+                 qPrintable(pdfInfo(pdf, QStringLiteral("Page size"))));
+        const int pages = pdfInfo(pdf, QStringLiteral("Pages")).toInt();
+        QVERIFY(pages >= 2);
+        const QString text = pdfText(pdf);
+        for (int page = 1; page <= pages; ++page)
+            QVERIFY2(text.contains(QStringLiteral("%1. oldal / %2").arg(page).arg(pages)), qPrintable(text));
+        const QStringList expected{
+            "Bejárat", "Előszoba", "Nappali", "Hálószoba", "Konyha", "Garázs", "Pince", "Ablak É", "Ablak D",
+            "Terasz", "Füstjelző", "Pánikgomb", "Kovács Pál", "Szabó Éva", "Kovács Ida", "Nagy Ödön", "Tóth Júlia",
+            "Varga Géza", "Molnár Ági", "Takarító", "Vendég", "Szerelő", "36301234567", "36209876543", "3614567890",
+            "Ügyfél azonosító", "1A2F", "Tűzjelzés: $", "******"};
+        for (const QString& literal : expected)
+            QVERIFY2(text.contains(literal), qPrintable(literal));
+        // Rows as the editor labels them: a zone's choices and times, a user,
+        // a report with its Contact-ID code, a telephone number with its
+        // acknowledgement, a relay's times.
+        for (const char* row : {"1\\. Zóna +Bejárat +Szakadásra aktív +Partíció 1 és 2 +Kiinduló zóna",
+                                "7\\. Zóna +Pince +10 +0 +0 +5 +24",
+                                "1\\.Felhasználó +Kovács Pál +\\*{6} +1\\. partíció, 2\\. partíció, Élesítés",
+                                "25\\. Szabotázs +137 +X +X +X +Szabotázs: \\$ +2",
+                                "1\\. Telefonszám +36301234567 +2- +\\* = nyugta, +# = leállítás",
+                                "RELE 2 +0 +180"})
+            QVERIFY2(QRegularExpression(QString::fromUtf8(row)).match(text).hasMatch(), row);
+        // The installer code and every user code of the demo, nowhere as a
+        // number of its own (the telephone numbers hold 1234 and 5678).
+        for (const char* code : {"1234", "4321", "5678", "2580", "139742", "7777", "0415", "906512", "3690", "8642"})
+            QVERIFY2(!QRegularExpression(QStringLiteral("(?<![0-9])%1(?![0-9])").arg(QLatin1String(code)))
+                          .match(text)
+                          .hasMatch(),
+                     code);
+
+        const QByteArray old("the previous file");
+        QVERIFY(writeFile(pdf, old));
+        run = runCli({QStringLiteral("sheet"), data, pdf}, 1000);
+        QCOMPARE(run.exitCode, int(kFailure));
+        QVERIFY2(run.err.contains(QStringLiteral("A fájl nem írható: ") + pdf + u'\n'), qPrintable(run.err));
+        QCOMPARE(readFile(pdf), old);
     }
 
     void eventsToCsv()
@@ -523,7 +589,7 @@ private slots:
         const CliRun run = runCli({QStringLiteral("--help")});
         QCOMPARE(run.exitCode, int(kSuccess));
         for (const char* expected : {"--port", "--code", "version", "read OUT.SD2", "write IN.SD2", "compare IN.SD2",
-                                     "events OUT.csv", "Exit status: 0"})
+                                     "events OUT.csv", "sheet IN.SD2 OUT.pdf", "Exit status: 0"})
             QVERIFY2(run.out.contains(QLatin1String(expected)), expected);
     }
 };

@@ -3,6 +3,7 @@
 #include "FieldProbe.h"
 #include "FileSizeLimit.h"
 #include "LinkedModule.h"
+#include "PdfText.h"
 #include "ScriptedPrompter.h"
 #include "TestTicks.h"
 #include "TextFit.h"
@@ -17,6 +18,8 @@
 #include "params/TextFields.h"
 
 #include <QFile>
+#include <QDir>
+#include <QRegularExpression>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStatusBar>
@@ -196,17 +199,21 @@ private slots:
         Colours during;
         QList<bool> buttonsDuring;
         bool stopDuring = false;
+        bool printDuring = true;
         probe.onBlockDone(3, [&] {
             during = r.colours();
             buttonsDuring = r.transferButtonsEnabled();
             stopDuring = r.form.btStop->isEnabled();
+            printDuring = r.form.btPrint->isEnabled();
         });
         r.click(r.form.btRead);
         QCOMPARE(during, greenThen(4, TFormDownload::kWhite));
         QCOMPARE(buttonsDuring, kAllDisabled);
         QVERIFY(stopDuring);
+        QVERIFY(!printDuring);
         QCOMPARE(r.colours(), kAllGreen);
         QCOMPARE(r.transferButtonsEnabled(), kAllEnabled);
+        QVERIFY(r.form.btPrint->isEnabled());
         QCOMPARE(r.image, moduleImage(r.m));
         QVERIFY(r.dialogs.messages.isEmpty());
     }
@@ -538,6 +545,52 @@ private slots:
             QVERIFY(r.dialogs.errors.constFirst().startsWith(QStringLiteral("A fájl nem írható: ") + path));
         QCOMPARE(r.colours(), repeated(TFormDownload::kYellow, TFormDownload::kPanelCount));
         QCOMPARE(r.dialogs.filters.size(), 1);
+    }
+
+    // "Nyomtatás…" after a read: the print dialog opens on A4, and the sheet
+    // goes into the PDF file chosen there, headed with the module's versions
+    // from the read's version query.
+    void printSheet_data()
+    {
+        QTest::addColumn<QString>("fileName"); // empty: the dialog is cancelled
+        QTest::addColumn<bool>("printed");
+        QTest::newRow("to a PDF file") << "lap.pdf" << true;
+        QTest::newRow("folder missing") << "missing/lap.pdf" << false;
+        QTest::newRow("cancelled") << "" << false;
+    }
+
+    void printSheet()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(bool, printed);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(fileName);
+        Rig r;
+        QVERIFY(r.m.connect());
+        r.click(r.form.btRead);
+        QCOMPARE(r.colours(), kAllGreen);
+        if (!fileName.isEmpty())
+            r.dialogs.files.push_back(path);
+        QCOMPARE(r.form.btPrint->text(), QStringLiteral("Nyomtatás…"));
+        r.click(r.form.btPrint);
+
+        QCOMPARE(r.dialogs.printDialogs.size(), 1);
+        QCOMPARE(r.dialogs.printDialogs.constFirst().pageSize().id(), QPageSize::A4);
+        // Nothing else is left in the folder, not even a part of a file.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 printed ? QStringList{QStringLiteral("lap.pdf")} : QStringList());
+        QCOMPARE(r.dialogs.errors.size(), printed || fileName.isEmpty() ? 0 : 1);
+        if (!r.dialogs.errors.isEmpty())
+            QVERIFY(r.dialogs.errors.constFirst().startsWith(QStringLiteral("A fájl nem írható: ") + path));
+        QCOMPARE(r.form.StatusBar1->currentMessage(),
+                 printed ? QStringLiteral("A programozási lap elmentve: ") + path : QString());
+        if (!printed)
+            return;
+        const QString text = pdfText(path);
+        for (const char* line : {"GSM-Sentrova programozási lap", "Programverzió +GSM-SENTROVA V3\\.05",
+                                 "Adatverzió +2", "Ügyfél azonosító +1A2F", "12\\. Zóna +Pánikgomb"})
+            QVERIFY2(QRegularExpression(QString::fromUtf8(line)).match(text).hasMatch(), qPrintable(text));
+        QCOMPARE(r.colours(), kAllGreen);
     }
 
     void stopChangesNothing()

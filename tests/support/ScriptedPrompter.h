@@ -2,6 +2,8 @@
 
 #include "ui/Prompter.h"
 
+#include <QPageLayout>
+#include <QPrinter>
 #include <QStringList>
 
 #include <deque>
@@ -36,12 +38,26 @@ public:
         return takeFile();
     }
 
+    // Answered from `files` as printing to that PDF file; cancelled once
+    // they run out.
+    bool choosePrinter(QPrinter& printer) override
+    {
+        printDialogs << printer.pageLayout();
+        const QString file = takeFile();
+        if (file.isEmpty())
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+        return true;
+    }
+
     QStringList messages;
     QStringList errors;
     QStringList questions;
     QStringList filters;
     std::deque<bool> answers; // for confirm(); No once they run out
-    std::deque<QString> files; // for the file dialogs; cancelled once they run out
+    std::deque<QString> files; // for the file and print dialogs; cancelled once they run out
+    QList<QPageLayout> printDialogs; // the page each print dialog was opened with
 
 private:
     QString takeFile()

@@ -149,10 +149,7 @@ EventsPage::EventsPage(QWidget* parent)
     title(kVoiceNumberLines.at(0), voiceTitle, 0, shifted)->setObjectName(QStringLiteral("lbVoice"));
     title(kVoiceNumberLines.at(1), voiceTitle, 1, shifted)->setObjectName(QStringLiteral("lbVoiceNr"));
 
-    lbSMScomment = new QLabel(
-        QStringLiteral("*  :  Az SMS üzenet szövegében a $ karakter helyére a zóna vagy a felhasználó nevét, a # "
-                       "karakter helyére pedig a sorszámát helyettesíti a modul."),
-        this);
+    lbSMScomment = new QLabel(kSmsComment, this);
     lbSMScomment->setWordWrap(true);
 
     ScrollBox1->setFixedWidth(boxWidth);

@@ -85,9 +85,9 @@ SirenOutput::SirenOutput(int output, QWidget* parent)
     grid->setVerticalSpacing(2);
     grid->addWidget(lbtOUT, 0, 0);
     grid->addWidget(cbOUTmode, 1, 0, 1, 2);
-    UdOUTdelay = numberLine(grid, {kStartDelay + QStringLiteral(" ( 0-255 sec ) :")},
+    UdOUTdelay = numberLine(grid, {kStartDelayCaption + QStringLiteral(" :")},
                             fieldRef(Field::SirenDelay, output).range, this);
-    UdOUTtime = numberLine(grid, {kMaxDuration + QStringLiteral(" ( 1-25 perc ) :")},
+    UdOUTtime = numberLine(grid, {kSirenMaxDurationCaption + QStringLiteral(" :")},
                            fieldRef(Field::SirenTime, output).range, this);
     UdOUTdelay->setAccessibleName(cellAccessibleName(name, UdOUTdelay->accessibleName()));
     UdOUTtime->setAccessibleName(cellAccessibleName(name, UdOUTtime->accessibleName()));
@@ -162,7 +162,7 @@ QWidget* PhonesPage::buildOtherSettings()
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(2);
 
-    auto* lbTSirenOuts = caption(QStringLiteral("Sziréna kimenetek beállítása:"), half);
+    auto* lbTSirenOuts = caption(kSirenOutputsTitle, half);
     QFont bold = lbTSirenOuts->font();
     bold.setBold(true);
     lbTSirenOuts->setFont(bold);
@@ -176,14 +176,14 @@ QWidget* PhonesPage::buildOtherSettings()
     grid->setVerticalSpacing(2);
     grid->setColumnStretch(0, 1);
     const int timeRow = grid->rowCount();
-    const QString timeCaption = kTestTime + QStringLiteral(" (óó:pp) :");
+    const QString timeCaption = kTestTimeCaption + QStringLiteral(" :");
     meTesztIdopont = new QLineEdit(half);
     meTesztIdopont->setInputMask(kTestTimeMask);
     meTesztIdopont->setAccessibleName(captionName(timeCaption));
     meTesztIdopont->setFixedWidth(meTesztIdopont->fontMetrics().horizontalAdvance(QStringLiteral("00:00")) + 16);
     grid->addWidget(caption(timeCaption, half), timeRow, 0);
     grid->addWidget(meTesztIdopont, timeRow, 1);
-    udTesztGyak = numberLine(grid, {kTestPeriod + QStringLiteral(" (0 - 255 nap) :")},
+    udTesztGyak = numberLine(grid, {kTestPeriodCaption + QStringLiteral(" :")},
                              fieldRef(Field::TestPeriod).range, half);
     column->addLayout(grid);
 
@@ -193,15 +193,13 @@ QWidget* PhonesPage::buildOtherSettings()
     auto* limits = new QGridLayout;
     limits->setVerticalSpacing(2);
     limits->setColumnStretch(0, 1);
-    UdAlarmMax = numberLine(limits, {kAlarmMax + QStringLiteral(" ( 5-25 perc ) :")},
+    UdAlarmMax = numberLine(limits, {kAlarmMaxCaption + QStringLiteral(" :")},
                             fieldRef(Field::AlarmMax).range, half);
     UdZoneAlarmMax = numberLine(limits,
-                                {kZoneAlarmLimit + QStringLiteral(" :"),
-                                 QStringLiteral("(0-25,  0=nincs korlátozva)")},
+                                {kZoneAlarmLimitLines.at(0) + QStringLiteral(" :"), kZoneAlarmLimitLines.at(1)},
                                 fieldRef(Field::ZoneAlarmLimit).range, half);
     UdAutoArm = numberLine(limits,
-                           {kAutoArm + QStringLiteral(" adott idő után, ha nincs mozgás :"),
-                            QStringLiteral("(1-255 óra,  0=auto élesítés kikapcsolva)")},
+                           {kAutoArmLines.at(0) + QStringLiteral(" :"), kAutoArmLines.at(1)},
                            fieldRef(Field::AutoArm).range, half);
     column->addLayout(limits);
     column->addStretch(1);

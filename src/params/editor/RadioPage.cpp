@@ -17,14 +17,8 @@ namespace {
 
 using params::texts::kButtonFunctions;
 
-// The lines under each button's caption: the button's colour on the four- and
-// the two-button remote control.
-const std::array<QStringList, params::kRemoteButtons> kButtonColours = {{
-    {QStringLiteral("( 4 gombos -> fekete )"), QStringLiteral("( 2 gombos -> zöld )")},
-    {QStringLiteral("( 4 gombos -> piros )"), QStringLiteral("( 2 gombos -> piros )")},
-    {QStringLiteral("( 4 gombos -> zöld )")},
-    {QStringLiteral("( 4 gombos -> kék )")},
-}};
+using params::texts::kButtonColours;
+static_assert(kButtonColours.size() == params::kRemoteButtons);
 
 constexpr int kCaptionLines = 3;
 
@@ -84,7 +78,7 @@ RadioPage::RadioPage(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->setSpacing(10);
-    lbPushbuttonSetup = new QLabel(QStringLiteral("Rádiós távkezelő nyomógombjainak beállítása"), this);
+    lbPushbuttonSetup = new QLabel(params::texts::kRemoteButtonsTitle, this);
     QFont bold = lbPushbuttonSetup->font();
     bold.setBold(true);
     lbPushbuttonSetup->setFont(bold);

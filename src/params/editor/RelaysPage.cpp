@@ -78,9 +78,9 @@ RelayTimes::RelayTimes(int relay, QWidget* parent)
     QFont bold = lbrREL->font();
     bold.setBold(true);
     lbrREL->setFont(bold);
-    lbRStartDelay = new QLabel(params::texts::kStartDelay + QStringLiteral(" ( 0-255 sec ) :"), this);
+    lbRStartDelay = new QLabel(params::texts::kStartDelayCaption + QStringLiteral(" :"), this);
     UdRELdelay = new NumberBox(fieldRef(Field::RelayDelay, relay).range, this);
-    lbRMaxTime = new QLabel(params::texts::kMaxDuration + QStringLiteral(" ( 0-255 sec ) :"), this);
+    lbRMaxTime = new QLabel(params::texts::kRelayMaxDurationCaption + QStringLiteral(" :"), this);
     UdRELtime = new NumberBox(fieldRef(Field::RelayTime, relay).range, this);
     UdRELdelay->setAccessibleName(cellAccessibleName(captionName(lbrREL->text()), captionName(lbRStartDelay->text())));
     UdRELtime->setAccessibleName(cellAccessibleName(captionName(lbrREL->text()), captionName(lbRMaxTime->text())));

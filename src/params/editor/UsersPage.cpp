@@ -42,7 +42,7 @@ UsersPage::UsersPage(QWidget* parent)
 {
     const auto [page, grid] = makeTablePageLayout(this);
 
-    auto* lbUserRights = new QLabel(QStringLiteral("Jogosultságok"), this);
+    auto* lbUserRights = new QLabel(params::texts::kRightsTitle, this);
     lbUserRights->setObjectName(QStringLiteral("lbUserRights"));
     grid->addWidget(lbUserRights, kTitleRow, UserRow::RightsColumn, Qt::AlignHCenter | Qt::AlignBottom);
     grid->addWidget(stackedTitles({{"lbUUsername", params::texts::kUserName},

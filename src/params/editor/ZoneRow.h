@@ -25,20 +25,20 @@ struct ZoneNumberColumn
     const char* titleName;
     const QString& title;
     const char* unitName;
-    const char16_t* unit;
+    const QString& unit;
 };
 
 inline constexpr std::array<ZoneNumberColumn, 5> kZoneNumberColumns{{
     {params::Field::ZoneSensitivity, "edZonaErz", "rlbZoneSensitivity", params::texts::kZoneSensitivity,
-     "rlbTizedsec", u"(tizedmásodperc)"},
+     "rlbTizedsec", params::texts::kTenthsOfSecondUnit},
     {params::Field::ZoneEntryDelay, "edZonaBeKesl", "rlbEnterDelay", params::texts::kEntryDelay, "rlbSec1",
-     u"(másodperc)"},
+     params::texts::kSecondsUnit},
     {params::Field::ZoneExitDelay, "edZonaKiKesl", "rlbLeaveDelay", params::texts::kExitDelay, "rlbSec2",
-     u"(másodperc)"},
+     params::texts::kSecondsUnit},
     {params::Field::ZoneSmartTime, "edZonaIntel", "rlbIntellizone", params::texts::kSmartZone, "rlbMinute025",
-     u"(0-25 perc)"},
+     params::texts::kMinutesUpTo25Unit},
     {params::Field::ZoneCoverTime, "edZonaCover", "rlbZoneCoverTime", params::texts::kCoverTime,
-     "rlbZoneCoverTimeLine2", u"(0-25 óra)"},
+     "rlbZoneCoverTimeLine2", params::texts::kHoursUpTo25Unit},
 }};
 
 // The names of the rotated titles over the radio buttons' columns, left to

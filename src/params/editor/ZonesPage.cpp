@@ -68,7 +68,7 @@ ZonesPage::ZonesPage(QWidget* parent)
     for (std::size_t i = 0; i < kZoneNumberColumns.size(); ++i) {
         const ZoneNumberColumn& column = kZoneNumberColumns[i];
         grid->addWidget(rotatedTitles({{column.titleName, column.title},
-                                       {column.unitName, QString::fromUtf16(column.unit)}},
+                                       {column.unitName, column.unit}},
                                       0, this),
                         kHeaderRow, ZoneRow::FirstNumberColumn + int(i), Qt::AlignBottom);
     }
@@ -110,7 +110,7 @@ ZonesPage::ZonesPage(QWidget* parent)
     nightWalk->addStretch(1);
     for (const ColumnTitle& caption : {ColumnTitle{"lbNightWalk1", kNightWalkLines.at(0)},
                                        ColumnTitle{"lbNightWalk2", kNightWalkLines.at(1)},
-                                       ColumnTitle{"lbNightWalk3", QStringLiteral("(0-25 perc)")}}) {
+                                       ColumnTitle{"lbNightWalk3", kMinutesUpTo25Unit}}) {
         auto* label = new QLabel(caption.text, this);
         label->setObjectName(QString::fromLatin1(caption.name));
         nightWalk->addWidget(label);
