@@ -89,6 +89,14 @@ public:
     // The data version the module reported at the last version query; the
     // parameter transfers set it to -1 before they ask.
     int moduleDataVersion = 0;
+    // The program version reported at the last version query.
+    QString moduleProgramVersion;
+
+    // The number of the modem call in progress, empty without one.
+    void setDialledNumber(const QString& number) { m_dialledNumber = number; }
+    // Where the module is reached: the dialled number during a modem call,
+    // else the serial port.
+    QString connectionPlace() const;
 
 private:
     friend class Transaction;
@@ -101,5 +109,6 @@ private:
     QTimer CodeTimer;
     BlockTransfer m_blocks;
     std::function<QString()> m_codeSource;
+    QString m_dialledNumber;
     bool m_transactionRunning = false;
 };

@@ -61,6 +61,7 @@ QString QueryVersion(DeviceLink& link, const std::function<void(const QString&)>
     }
     const VersionBlock block = parseVersionBlock(link.frameBuffer());
     link.moduleDataVersion = block.dataVersion;
+    link.moduleProgramVersion = block.programVersion;
     statusBar(QString());
     return versionLine(block);
 }

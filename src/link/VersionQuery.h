@@ -27,6 +27,7 @@ QString versionLine(const VersionBlock& block);
 
 // Checks the installer code, reads the version block and returns the text to
 // show: the version line, the failure text of the code check, or empty after
-// a failed read. Sets the link's `moduleDataVersion` on success; `statusBar`
-// receives the progress and outcome texts. The caller runs it as a transaction.
+// a failed read. Sets the link's `moduleDataVersion` and `moduleProgramVersion`
+// on success; `statusBar` receives the progress and outcome texts. The caller
+// runs it as a transaction.
 QString QueryVersion(DeviceLink& link, const std::function<void(const QString&)>& statusBar);
