@@ -2,9 +2,12 @@
 
 #include "link/LinkTexts.h"
 #include "ui/Prompter.h"
+#include "archive/ImageArchive.h"
 #include "params/DataFile.h"
+#include "params/ImageArchiving.h"
 #include "params/SettingsDiff.h"
 #include "params/TFormDifferences.h"
+#include "params/TFormHistory.h"
 #include "params/TFormParSetting.h"
 
 #include <QGridLayout>
@@ -24,6 +27,8 @@ constexpr int kPanelsPerRow = 4;
 const QString kCaption = QStringLiteral("GSM-Sentrova paraméterbeállítás");
 const QString kPanelCaption = QStringLiteral("Blokk %1");
 const QString kDiffReadFailed = QStringLiteral("A modul adatai nem olvashatók be, az eltérések nem listázhatók.");
+const QString kArchivingOff = QStringLiteral("Archiválás kikapcsolva: %1");
+const QString kLoadedFromArchive = QStringLiteral("Betöltve az archívumból: #%1");
 
 QPushButton* makeButton(const QString& caption, QWidget* parent, int rows = 1)
 {
@@ -94,6 +99,8 @@ void TFormDownload::buildControls()
     btDiff = makeButton(QStringLiteral("Eltérések…"), this);
     btDiff->setEnabled(false);
     differences = new TFormDifferences(this);
+    btHistory = makeButton(QStringLiteral("Előzmények…"), this);
+    btHistory->setEnabled(false);
     btEdit = makeButton(QStringLiteral("Adatok szerkesztése"), this, 2);
     btStop = makeButton(QStringLiteral("Stop"), this);
     btClose = makeButton(QStringLiteral("Ablak bezárása"), this);
@@ -104,6 +111,7 @@ void TFormDownload::buildControls()
     fileRow->addWidget(btOpen);
     fileRow->addWidget(btSave);
     layout->addLayout(fileRow);
+    layout->addWidget(btHistory);
     for (QPushButton* b : {btRead, btWrite})
         layout->addWidget(b);
     auto* compareRow = new QHBoxLayout;
@@ -126,6 +134,7 @@ void TFormDownload::connectHandlers()
         {btRead, &TFormDownload::btReadClick},       {btWrite, &TFormDownload::btWriteClick},
         {btCompare, &TFormDownload::btCompareClick}, {btEdit, &TFormDownload::btEditClick},
         {btClose, &TFormDownload::btCloseClick},     {btDiff, &TFormDownload::btDiffClick},
+        {btHistory, &TFormDownload::btHistoryClick},
     };
     for (const auto& [button, handler] : handlers)
         connect(button, &QPushButton::clicked, this, handler);
@@ -137,6 +146,9 @@ void TFormDownload::connectTransfer()
     using params::ParameterTransfer;
     connect(&m_transfer, &ParameterTransfer::started, this, [this](TransferKind kind) {
         m_runningKind = kind;
+        m_transferRunning = true;
+        if (history)
+            history->setTransferRunning(true);
         btDiff->setEnabled(false);
         StatusBar1->clearMessage();
         SetAllBlockPanels(kind == TransferKind::Compare ? kYellow : kWhite);
@@ -159,6 +171,9 @@ void TFormDownload::connectTransfer()
     connect(&m_transfer, &ParameterTransfer::blockDiffers, this, [this](int block) { SetBlockPanelColour(block, kRed); });
     connect(&m_transfer, &ParameterTransfer::activationFailed, this, [this] { SetAllBlockPanels(kRed); });
     connect(&m_transfer, &ParameterTransfer::finished, this, [this](TransferKind, TransferOutcome outcome) {
+        m_transferRunning = false;
+        if (history)
+            history->setTransferRunning(false);
         EnableTransferButtons();
         btDiff->setEnabled(outcome == TransferOutcome::Differs);
     });
@@ -195,6 +210,7 @@ void TFormDownload::btDiffClick()
     // image and the panels stay as the comparison left them.
     params::ParameterImage module;
     params::ParameterTransfer reading(m_link, module);
+    reading.setArchive(m_archive);
     connect(&reading, &params::ParameterTransfer::started, this, [this] { DisableTransferButtons(); btDiff->setEnabled(false); });
     connect(&reading, &params::ParameterTransfer::loginFailed, this,
             [](const QString& failureText) { prompter().message(failureText); });
@@ -216,6 +232,39 @@ void TFormDownload::btDiffClick()
     }
 }
 
+void TFormDownload::setArchive(archive::ImageArchive& archive)
+{
+    m_archive = &archive;
+    m_transfer.setArchive(&archive);
+    history = new TFormHistory(archive, m_image, this);
+    connect(history, &TFormHistory::loadRequested, this, &TFormDownload::loadArchivedImage);
+    connect(&archive, &archive::ImageArchive::turnedOff, this,
+            [this](const QString& reason) { StatusBar1->showMessage(kArchivingOff.arg(reason)); });
+    btHistory->setEnabled(true);
+}
+
+void TFormDownload::btHistoryClick()
+{
+    if (!history)
+        return;
+    history->setTransferRunning(m_transferRunning);
+    history->reload();
+    history->show();
+    history->raise();
+    history->activateWindow();
+}
+
+void TFormDownload::loadArchivedImage(const params::ParameterImage& image, qint64 id)
+{
+    if (m_transferRunning) {
+        StatusBar1->showMessage(text::otherTransactionRunning);
+        return;
+    }
+    m_image = image;
+    SetAllBlockPanels(kGreen);
+    StatusBar1->showMessage(kLoadedFromArchive.arg(id));
+}
+
 void TFormDownload::btOpenClick()
 {
     SetAllBlockPanels(kSilver);
@@ -223,7 +272,7 @@ void TFormDownload::btOpenClick()
                                                  params::datafile::kInitialFileName);
     if (path.isEmpty())
         return;
-    if (const params::FileResult result = params::OpenDataFile(path, m_image); !result) {
+    if (const params::FileResult result = params::OpenAndArchive(path, m_image, m_archive); !result) {
         prompter().error(result.error);
         return;
     }
@@ -236,7 +285,7 @@ void TFormDownload::btSaveClick()
                                                  params::datafile::kInitialFileName);
     if (path.isEmpty())
         return;
-    if (const params::FileResult result = params::SaveDataFile(path, m_image); !result)
+    if (const params::FileResult result = params::SaveAndArchive(path, m_image, m_archive); !result)
         prompter().error(result.error);
 }
 

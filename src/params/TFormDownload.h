@@ -13,7 +13,12 @@ class DeviceLink;
 class QPushButton;
 class QStatusBar;
 class TFormDifferences;
+class TFormHistory;
 class TFormParSetting;
+
+namespace archive {
+class ImageArchive;
+}
 
 // One of the eight coloured block panels: a sunken panel with its caption.
 class BlockPanel : public QLabel
@@ -53,6 +58,9 @@ public:
                   QWidget* parent = nullptr);
 
     params::ParameterTransfer& transfer() { return m_transfer; }
+    // Archives every transfer and data file from now on, and offers the
+    // archive in the history window.
+    void setArchive(archive::ImageArchive& archive);
 
     // Handlers.
     void btOpenClick();
@@ -65,6 +73,11 @@ public:
     // Reads the module's eight blocks and lists every setting that differs
     // from the image; enabled only after a comparison found a difference.
     void btDiffClick();
+    // Opens the history window of the archive.
+    void btHistoryClick();
+    // Takes an archived image into the image as opening a data file does;
+    // refused while a transfer owns the image.
+    void loadArchivedImage(const params::ParameterImage& image, qint64 id);
 
     // Block 0 to 7 colours BP1 to BP8.
     void SetBlockPanelColour(int block, const QColor& colour);
@@ -81,11 +94,13 @@ public:
     QPushButton* btWrite = nullptr;
     QPushButton* btCompare = nullptr;
     QPushButton* btDiff = nullptr;
+    QPushButton* btHistory = nullptr;
     QPushButton* btEdit = nullptr;
     QPushButton* btStop = nullptr;
     QPushButton* btClose = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     TFormDifferences* differences = nullptr;
+    TFormHistory* history = nullptr;
 
 private:
     void buildControls();
@@ -99,4 +114,6 @@ private:
     TFormParSetting& m_editor;
     params::ParameterTransfer m_transfer;
     params::TransferKind m_runningKind = params::TransferKind::Read;
+    bool m_transferRunning = false;
+    archive::ImageArchive* m_archive = nullptr;
 };
