@@ -1,6 +1,7 @@
 #include "cli/CliCommands.h"
 
 #include "cli/ExitCode.h"
+#include "cli/HistoryCommand.h"
 #include "cli/TransferReport.h"
 #include "link/DeviceLink.h"
 #include "link/LinkTexts.h"
@@ -12,6 +13,7 @@
 #include "monitor/EventListCsv.h"
 #include "monitor/EventMemoryDownload.h"
 #include "params/DataFile.h"
+#include "params/ImageArchiving.h"
 #include "params/ImageLayout.h"
 #include "params/SettingsDiff.h"
 #include "params/TextFields.h"
@@ -40,6 +42,7 @@ void printLine(QTextStream& stream, const QString& text)
 TransferOutcome transfer(Session& session, params::ParameterImage& image, TransferKind kind)
 {
     params::ParameterTransfer transfer(*session.link, image);
+    transfer.setArchive(archiveFor(session));
     reportTransfer(transfer, kind, session.err);
     const TransferOutcome outcome = transfer.run(kind);
     if (outcome == TransferOutcome::PortClosed)
@@ -49,10 +52,13 @@ TransferOutcome transfer(Session& session, params::ParameterImage& image, Transf
     return outcome;
 }
 
-// Reads a data file, or says why it could not.
+// Reads a data file argument, or says why it could not: a file (archived as
+// opened) or "@ID", the image of an archive entry.
 bool openImage(const Session& session, const QString& path, params::ParameterImage& image)
 {
-    const params::FileResult result = params::OpenDataFile(path, image);
+    if (isArchiveReference(path))
+        return openArchivedImage(session, path, image);
+    const params::FileResult result = params::OpenAndArchive(path, image, archiveFor(session));
     if (!result)
         printLine(session.err, result.error);
     return result.ok();
@@ -81,7 +87,7 @@ int runRead(Session& session, const QStringList& arguments)
     const TransferOutcome outcome = transfer(session, image, TransferKind::Read);
     if (outcome != TransferOutcome::Done)
         return exitCodeFor(outcome);
-    if (const params::FileResult result = params::SaveDataFile(path, image); !result) {
+    if (const params::FileResult result = params::SaveAndArchive(path, image, archiveFor(session)); !result) {
         printLine(session.err, result.error);
         return kFailure;
     }
@@ -101,6 +107,7 @@ void printDifferences(Session& session, const params::ParameterImage& before, co
 bool readModule(Session& session, params::ParameterImage& module)
 {
     params::ParameterTransfer reading(*session.link, module);
+    reading.setArchive(archiveFor(session));
     const auto print = [&session](const QString& text) { printLine(session.err, text); };
     QObject::connect(&reading, &params::ParameterTransfer::loginFailed, &reading, print);
     QObject::connect(&reading, &params::ParameterTransfer::versionMismatch, &reading, print);
@@ -303,6 +310,10 @@ const std::array kCommands{
             &runCompare},
     Command{QStringLiteral("diff"), {QStringLiteral("A.SD2"), QStringLiteral("B.SD2")},
             QStringLiteral("Lists every setting that differs between two data files (no port)."), &runDiff, false},
+    Command{QStringLiteral("history"), {QStringLiteral("export"), QStringLiteral("ID"), QStringLiteral("OUT.SD2")},
+            QStringLiteral("Lists the archive's entries, newest first (--account, --site, --limit);\n"
+                           "with export, saves entry ID as a data file (no port)."),
+            &runHistory, false, true},
     Command{QStringLiteral("events"), {QStringLiteral("OUT.csv")},
             QStringLiteral("Reads the event list with the user and zone names and saves its 90 rows, newest first, "
                            "as CSV."),

@@ -3,6 +3,7 @@
 #include "cli/CliCommands.h"
 
 #include <QCommandLineParser>
+#include <QRegularExpression>
 
 namespace cli {
 
@@ -10,7 +11,23 @@ namespace {
 
 QString commandUsage(const Command& command)
 {
+    const QString arguments = command.arguments.join(u' ');
+    if (command.argumentsOptional)
+        return command.name + QStringLiteral(" [") + arguments + u']';
     return (QStringList{command.name} + command.arguments).join(u' ');
+}
+
+// The history options: an account of four hex digits, a positive limit.
+QString historyOptionError(const QString& account, const QString& limit, int* limitValue)
+{
+    static const QRegularExpression fourHexDigits(QStringLiteral("^[0-9A-Fa-f]{4}$"));
+    if (!account.isEmpty() && !fourHexDigits.match(account).hasMatch())
+        return QStringLiteral("--account takes 4 hex digits: ") + account;
+    bool ok = true;
+    *limitValue = limit.isEmpty() ? 0 : limit.toInt(&ok);
+    if (!ok || *limitValue < 0 || (!limit.isEmpty() && *limitValue == 0))
+        return QStringLiteral("--limit takes a positive number: ") + limit;
+    return {};
 }
 
 constexpr int kUsageWidth = 22;
@@ -29,7 +46,9 @@ QString description()
         "module's and the program's messages go to standard error.\n\n"
         "Exit status: 0 done (compare, diff: equal; write --verify: verified), 1 compare or diff\n"
         "found a difference or write --verify found the module holding other bytes, 2 any failure\n"
-        "(usage, port, installer code, no answer, data version, block, file).");
+        "(usage, port, installer code, no answer, data version, block, file; an unknown @ID).\n\n"
+        "Every read, activated write, comparison that read all eight blocks and data file opened\n"
+        "or saved is archived; wherever a data file is taken, @ID names an archived image.");
     return text;
 }
 
@@ -52,7 +71,17 @@ Options parseOptions(const QStringList& arguments)
     const QCommandLineOption log(QStringLiteral("log"),
                                  QStringLiteral("Append every line sent and received, timestamped, to FILE."),
                                  QStringLiteral("FILE"));
-    parser.addOptions({port, code, showCodes, verify, log});
+    const QCommandLineOption noArchive(QStringLiteral("no-archive"),
+                                       QStringLiteral("Leave this command out of the archive."));
+    const QCommandLineOption account(QStringLiteral("account"),
+                                     QStringLiteral("history: only entries of this customer account."),
+                                     QStringLiteral("XXXX"));
+    const QCommandLineOption site(QStringLiteral("site"),
+                                  QStringLiteral("history: only entries whose site holds TEXT."),
+                                  QStringLiteral("TEXT"));
+    const QCommandLineOption limit(QStringLiteral("limit"), QStringLiteral("history: only the newest N entries."),
+                                   QStringLiteral("N"));
+    parser.addOptions({port, code, showCodes, verify, log, noArchive, account, site, limit});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("One of the commands below."),
                                  QStringLiteral("command [FILE]"));
     result.helpText = parser.helpText();
@@ -70,6 +99,12 @@ Options parseOptions(const QStringList& arguments)
     result.showCodes = parser.isSet(showCodes);
     result.verify = parser.isSet(verify);
     result.logFile = parser.value(log);
+    result.noArchive = parser.isSet(noArchive);
+    result.historyAccount = parser.value(account);
+    result.historySite = parser.value(site);
+    result.error = historyOptionError(result.historyAccount, parser.value(limit), &result.historyLimit);
+    if (!result.error.isEmpty())
+        return result;
     const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty()) {
         result.error = QStringLiteral("No command given.");
@@ -85,7 +120,9 @@ Options parseOptions(const QStringList& arguments)
         return result;
     }
     const qsizetype expected = 1 + result.command->arguments.size();
-    if (positional.size() < expected) {
+    if (result.command->argumentsOptional && positional.size() == 1) {
+        return result;
+    } else if (positional.size() < expected) {
         result.error = QStringLiteral("Missing %1 after %2.")
                            .arg(result.command->arguments.at(positional.size() - 1), result.command->name);
     } else if (positional.size() > expected) {
