@@ -27,7 +27,7 @@ const QString kArchiveOff = QStringLiteral("Az archívum nem használható: %1")
 const QString kEntryMissing = QStringLiteral("A bejegyzés (#%1) képe nem olvasható az archívumból.");
 
 // Column widths in pixels, in the model's column order.
-constexpr std::array<int, params::HistoryModel::ColumnCount> kColumnWidths{140, 140, 100, 150, 160, 150, 160};
+constexpr std::array<int, params::HistoryModel::ColumnCount> kColumnWidths{135, 150, 115, 150, 170, 190, 200};
 
 } // namespace
 
@@ -58,7 +58,7 @@ TFormHistory::TFormHistory(archive::ImageArchive& archive, const params::Paramet
 
 void TFormHistory::buildControls()
 {
-    resize(1000, 480);
+    resize(1140, 480);
     auto* layout = new QVBoxLayout(this);
     auto* filterRow = new QHBoxLayout;
     auto* filterLabel = new QLabel(QStringLiteral("Szűrés:"), this);
