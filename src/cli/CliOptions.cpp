@@ -37,10 +37,16 @@ QString description()
     QString text = QStringLiteral(
         "Moves the parameters of a GSM-Sentrova module between the module and .SD2 data files,\n"
         "and asks its version, over the serial port DEVICE.\n\nCommands:\n");
-    for (const Command& command : commands())
+    const QString indent(kUsageWidth + 4, u' ');
+    for (const Command& command : commands()) {
+        // A usage wider than its column gets a line of its own.
+        QString usage = commandUsage(command);
+        if (usage.size() > kUsageWidth)
+            usage += u'\n' + indent.left(kUsageWidth + 2);
         text += QStringLiteral("  %1  %2\n")
-                    .arg(commandUsage(command), -kUsageWidth)
-                    .arg(QString(command.summary).replace(u'\n', u'\n' + QString(kUsageWidth + 4, u' ')));
+                    .arg(usage, -kUsageWidth)
+                    .arg(QString(command.summary).replace(u'\n', u'\n' + indent));
+    }
     text += QStringLiteral(
         "\nThe version line goes to standard output; progress (blocks numbered 1 to 8) and the\n"
         "module's and the program's messages go to standard error.\n\n"
@@ -60,7 +66,7 @@ Options parseOptions(const QStringList& arguments)
     QCommandLineParser parser;
     parser.setApplicationDescription(description());
     const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Serial device of the module (all commands but diff)."),
+    const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Serial device of the module (all commands but diff and history)."),
                                   QStringLiteral("DEVICE"));
     const QCommandLineOption code(QStringLiteral("code"), QStringLiteral("Installer code of the module."),
                                   QStringLiteral("DIGITS"));
