@@ -5,7 +5,8 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++           # the build
-  qt6-base-dev qt6-serialport-dev # Qt Core, Gui, Widgets, Test and SerialPort
+  qt6-base-dev qt6-serialport-dev # Qt Core, Gui, Widgets, Sql, Test and SerialPort
+  libqt6sql6-sqlite               # the SQLite driver of the archive database
   fonts-dejavu-core               # a font for the windows on a bare system
   qt6-translations-l10n           # Hungarian texts of Qt's own dialog buttons
   help2man                        # the manual pages, made from each program's --help

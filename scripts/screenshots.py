@@ -14,6 +14,7 @@ bus (at-spi-bus-launcher) on that session bus, before the program looks for it.
 
 import argparse
 import os
+import sqlite3
 import subprocess
 import sys
 import time
@@ -30,6 +31,7 @@ EVENT_LIST = "GSM-Sentrova  Rövid eseménylista"
 CLOCK = "GSM-Sentrova - Óra ellenőrzése / beállítása"
 RADIO = "Rádiós eszközök tanítása"
 FIRMWARE = "Firmware Letöltő"
+HISTORY = "Előzmények"
 
 # The main window is the one with the connect button; its title carries the version.
 CONNECT = "Soros kapcsolat létrehozása"
@@ -287,6 +289,27 @@ class Page(Shot):
         super().do(tour, window)
 
 
+class Describe:
+    """Gives the archived entries a site and notes, as an installer types them into the history
+    window's table (which the tour cannot reach through the accessibility tree): written into the
+    program's archive file, which the window reads afresh when it opens."""
+
+    def __init__(self, site, notes):
+        self.site, self.notes = site, notes
+
+    def describe(self):
+        return "naming the archived entries' site"
+
+    def do(self, tour, window):
+        path = os.path.join(os.environ.get("SENTROVA_DATA_DIR", ""), "archive.sqlite")
+        if not os.path.exists(path):
+            raise Missing("the program keeps no archive")
+        with sqlite3.connect(path, timeout=10) as db:
+            db.execute("UPDATE entries SET site = ?", (self.site,))
+            for entry_id, note in self.notes.items():
+                db.execute("UPDATE entries SET note = ? WHERE id = ?", (note, entry_id))
+
+
 class Visit:
     """Opens a window with a button, runs steps in it, closes it with its own button."""
 
@@ -324,6 +347,10 @@ def tour_steps(with_firmware):
                 Page("Telefonszámok & egyéb paraméterek", "editor-phones"),
                 Page("Rádiós eszközök beállításai", "editor-radio"),
             ], closer="Beállítások Visszavonása"),
+            Run("<--> Adatok összehasonlítása"),
+            Run("--> Adatok áttöltése a modulba"),
+            Describe("Malom utca 3.", {1: "átadás előtti állapot", 3: "szirénaidők egyeztetve"}),
+            Visit("Előzmények…", HISTORY, [Shot("history")]),
         ]),
         Visit("Modul állapotának figyelése", STATUS, [
             Run("Zóna nevek leolvasása"),

@@ -50,8 +50,8 @@ done
 [ -s "$workdir/display" ] || { echo "screenshots: the virtual display did not start." >&2; exit 1; }
 display=":$(head -n 1 "$workdir/display")"
 
-# The program keeps its settings file in the temporary folder, not the user's.
-export SENTROVA_CONFIG_DIR="$workdir"
+# The program keeps its settings file and its archive in the temporary folder, not the user's.
+export SENTROVA_CONFIG_DIR="$workdir" SENTROVA_DATA_DIR="$workdir/data"
 # The firmware window's button shows only when the program is asked for it.
 firmware=()
 help=$(QT_QPA_PLATFORM=offscreen "$root/build/bin/sentrova" --help 2>/dev/null || true)

@@ -1,5 +1,6 @@
 #include "app/StartUp.h"
 
+#include "archive/ArchiveFile.h"
 #include "maint/TFormClock.h"
 #include "maint/TFormFirmware.h"
 #include "maint/TFormRF.h"
@@ -19,6 +20,7 @@
 StartUp::StartUp(QString extraPort, bool firmwareButton)
     : m_extraPort(std::move(extraPort))
     , m_firmwareButton(firmwareButton)
+    , m_archive(archive::defaultFolder())
 {
     m_splash = std::make_unique<TFormWelcome>([this] { createAll(); }, [this] { showMain(); });
     m_eventList = std::make_unique<TFormEventlistShort>(m_link);
@@ -56,6 +58,7 @@ void StartUp::createAll()
     m_editor = std::make_unique<TFormParSetting>(m_image);
     m_serialMonitor = std::make_unique<TSerialForm>(m_link);
     m_download = std::make_unique<TFormDownload>(m_link, m_image, *m_editor);
+    m_download->setArchive(m_archive);
     m_armingMode = std::make_unique<TFormOnOffMode>();
     m_editor->setArmingModeDialog(*m_armingMode);
     SetInterfaceTexts(*m_mainWindow, *m_editor);

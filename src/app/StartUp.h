@@ -1,5 +1,6 @@
 #pragma once
 
+#include "archive/ImageArchive.h"
 #include "link/DeviceLink.h"
 #include "params/ParameterImage.h"
 
@@ -46,6 +47,7 @@ private:
     bool m_firmwareButton;
     DeviceLink m_link;
     params::ParameterImage m_image;
+    archive::ImageArchive m_archive;
     std::unique_ptr<TFormWelcome> m_splash;
     std::unique_ptr<TFormEventlistShort> m_eventList;
     std::unique_ptr<TFormFirmware> m_firmware;

@@ -1,6 +1,7 @@
 #include "cli/CliCommands.h"
 
 #include "cli/ExitCode.h"
+#include "cli/HistoryCommand.h"
 #include "cli/TransferReport.h"
 #include "link/DeviceLink.h"
 #include "link/LinkTexts.h"
@@ -12,6 +13,7 @@
 #include "monitor/EventListCsv.h"
 #include "monitor/EventMemoryDownload.h"
 #include "params/DataFile.h"
+#include "params/ImageArchiving.h"
 #include "params/ImageLayout.h"
 #include "params/SettingsDiff.h"
 #include "params/sheet/SheetPrinting.h"
@@ -43,6 +45,7 @@ void printLine(QTextStream& stream, const QString& text)
 TransferOutcome transfer(Session& session, params::ParameterImage& image, TransferKind kind)
 {
     params::ParameterTransfer transfer(*session.link, image);
+    transfer.setArchive(archiveFor(session));
     reportTransfer(transfer, kind, session.err);
     const TransferOutcome outcome = transfer.run(kind);
     if (outcome == TransferOutcome::PortClosed)
@@ -52,10 +55,13 @@ TransferOutcome transfer(Session& session, params::ParameterImage& image, Transf
     return outcome;
 }
 
-// Reads a data file, or says why it could not.
+// Reads a data file argument, or says why it could not: a file (archived as
+// opened) or "@ID", the image of an archive entry.
 bool openImage(const Session& session, const QString& path, params::ParameterImage& image)
 {
-    const params::FileResult result = params::OpenDataFile(path, image);
+    if (isArchiveReference(path))
+        return openArchivedImage(session, path, image);
+    const params::FileResult result = params::OpenAndArchive(path, image, archiveFor(session));
     if (!result)
         printLine(session.err, result.error);
     return result.ok();
@@ -84,7 +90,7 @@ int runRead(Session& session, const QStringList& arguments)
     const TransferOutcome outcome = transfer(session, image, TransferKind::Read);
     if (outcome != TransferOutcome::Done)
         return exitCodeFor(outcome);
-    if (const params::FileResult result = params::SaveDataFile(path, image); !result) {
+    if (const params::FileResult result = params::SaveAndArchive(path, image, archiveFor(session)); !result) {
         printLine(session.err, result.error);
         return kFailure;
     }
@@ -119,6 +125,7 @@ void printDifferences(Session& session, const params::ParameterImage& before, co
 bool readModule(Session& session, params::ParameterImage& module)
 {
     params::ParameterTransfer reading(*session.link, module);
+    reading.setArchive(archiveFor(session));
     const auto print = [&session](const QString& text) { printLine(session.err, text); };
     QObject::connect(&reading, &params::ParameterTransfer::loginFailed, &reading, print);
     QObject::connect(&reading, &params::ParameterTransfer::versionMismatch, &reading, print);
@@ -189,15 +196,22 @@ int runDiff(Session& session, const QStringList& arguments)
     return kDifferent;
 }
 
-// The programming sheet of a data file as a PDF file, offline. The file
-// knows no versions and no site; the date is the printing's.
+// The programming sheet of a data file or an archived image as a PDF file,
+// offline. An archived image brings its site, time and versions; a file
+// knows no versions, takes the site its account has in the archive and the
+// date of printing.
 int runSheet(Session& session, const QStringList& arguments)
 {
     params::ParameterImage image;
     if (!openImage(session, arguments.at(0), image))
         return kFailure;
     params::SheetHeader header;
-    header.date = QDateTime::currentDateTime();
+    if (const std::optional<archive::Entry> entry = archivedEntry(session, arguments.at(0))) {
+        header = params::sheetHeaderOf(*entry);
+    } else {
+        header.date = QDateTime::currentDateTime();
+        header.site = params::archivedSite(session.archive, params::accountText(image));
+    }
     const QString& path = arguments.at(1);
     if (const params::FileResult saved = params::saveProgrammingSheetPdf(path, image, header); !saved) {
         printLine(session.err, saved.error);
@@ -343,6 +357,10 @@ const std::array kCommands{
             QStringLiteral("Prints a data file's programming sheet into a PDF file (no port);\n"
                            "user and installer codes show as ******."),
             &runSheet, false, true},
+    Command{QStringLiteral("history"), {QStringLiteral("export"), QStringLiteral("ID"), QStringLiteral("OUT.SD2")},
+            QStringLiteral("Lists the archive's entries, newest first (--account, --site, --limit);\n"
+                           "with export, saves entry ID as a data file (no port)."),
+            &runHistory, false, false, true},
     Command{QStringLiteral("events"), {QStringLiteral("OUT.csv")},
             QStringLiteral("Reads the event list with the user and zone names and saves the\n"
                            "rows that hold an event, newest first, as CSV."),

@@ -8,6 +8,10 @@
 
 class DeviceLink;
 
+namespace archive {
+class ImageArchive;
+}
+
 namespace cli {
 
 // What a command works with: the link, opened on the port with the installer
@@ -20,7 +24,22 @@ struct Session
     QTextStream& err;
     bool showCodes = false;
     bool verify = false;
+    // Where "@ID" and `history` find archived images, and where transfers
+    // and data files are archived unless `archiving` is off (--no-archive).
+    archive::ImageArchive* archive = nullptr;
+    bool archiving = true;
+    // The narrowing of `history`: an exact account, a text in the site, the
+    // newest so many entries (0: all).
+    QString historyAccount{};
+    QString historySite{};
+    int historyLimit = 0;
 };
+
+// The archive that this command archives into; none with --no-archive.
+inline archive::ImageArchive* archiveFor(const Session& session)
+{
+    return session.archiving ? session.archive : nullptr;
+}
 
 struct Command
 {
@@ -31,6 +50,8 @@ struct Command
     bool usesPort = true;
     // Lays out and draws a document: needs a GUI application (offscreen).
     bool drawsDocument = false;
+    // The arguments are given all or not at all.
+    bool argumentsOptional = false;
 };
 
 // Every command of the tool; adding a command is adding an entry here.

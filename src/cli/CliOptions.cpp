@@ -3,6 +3,7 @@
 #include "cli/CliCommands.h"
 
 #include <QCommandLineParser>
+#include <QRegularExpression>
 
 namespace cli {
 
@@ -10,7 +11,23 @@ namespace {
 
 QString commandUsage(const Command& command)
 {
+    const QString arguments = command.arguments.join(u' ');
+    if (command.argumentsOptional)
+        return command.name + QStringLiteral(" [") + arguments + u']';
     return (QStringList{command.name} + command.arguments).join(u' ');
+}
+
+// The history options: an account of four hex digits, a positive limit.
+QString historyOptionError(const QString& account, const QString& limit, int* limitValue)
+{
+    static const QRegularExpression fourHexDigits(QStringLiteral("^[0-9A-Fa-f]{4}$"));
+    if (!account.isEmpty() && !fourHexDigits.match(account).hasMatch())
+        return QStringLiteral("--account takes 4 hex digits: ") + account;
+    bool ok = true;
+    *limitValue = limit.isEmpty() ? 0 : limit.toInt(&ok);
+    if (!ok || *limitValue < 0 || (!limit.isEmpty() && *limitValue == 0))
+        return QStringLiteral("--limit takes a positive number: ") + limit;
+    return {};
 }
 
 constexpr int kUsageWidth = 22;
@@ -20,16 +37,24 @@ QString description()
     QString text = QStringLiteral(
         "Moves the parameters of a GSM-Sentrova module between the module and .SD2 data files,\n"
         "and asks its version, over the serial port DEVICE.\n\nCommands:\n");
-    for (const Command& command : commands())
+    const QString indent(kUsageWidth + 4, u' ');
+    for (const Command& command : commands()) {
+        // A usage wider than its column gets a line of its own.
+        QString usage = commandUsage(command);
+        if (usage.size() > kUsageWidth)
+            usage += u'\n' + indent.left(kUsageWidth + 2);
         text += QStringLiteral("  %1  %2\n")
-                    .arg(commandUsage(command), -kUsageWidth)
-                    .arg(QString(command.summary).replace(u'\n', u'\n' + QString(kUsageWidth + 4, u' ')));
+                    .arg(usage, -kUsageWidth)
+                    .arg(QString(command.summary).replace(u'\n', u'\n' + indent));
+    }
     text += QStringLiteral(
         "\nThe version line goes to standard output; progress (blocks numbered 1 to 8) and the\n"
         "module's and the program's messages go to standard error.\n\n"
         "Exit status: 0 done (compare, diff: equal; write --verify: verified), 1 compare or diff\n"
         "found a difference or write --verify found the module holding other bytes, 2 any failure\n"
-        "(usage, port, installer code, no answer, data version, block, file).");
+        "(usage, port, installer code, no answer, data version, block, file; an unknown @ID).\n\n"
+        "Every read, activated write, comparison that read all eight blocks and data file opened\n"
+        "or saved is archived; wherever a data file is taken, @ID names an archived image.");
     return text;
 }
 
@@ -44,7 +69,7 @@ Options parseOptions(const QStringList& arguments)
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Print the tool's version and the data version it handles."));
     parser.addOption(version);
-    const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Serial device of the module (all commands but diff and sheet)."),
+    const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Serial device of the module (all commands but diff, sheet and history)."),
                                   QStringLiteral("DEVICE"));
     const QCommandLineOption code(QStringLiteral("code"), QStringLiteral("Installer code of the module."),
                                   QStringLiteral("DIGITS"));
@@ -55,7 +80,17 @@ Options parseOptions(const QStringList& arguments)
     const QCommandLineOption log(QStringLiteral("log"),
                                  QStringLiteral("Append every line sent and received, timestamped, to FILE."),
                                  QStringLiteral("FILE"));
-    parser.addOptions({port, code, showCodes, verify, log});
+    const QCommandLineOption noArchive(QStringLiteral("no-archive"),
+                                       QStringLiteral("Leave this command out of the archive."));
+    const QCommandLineOption account(QStringLiteral("account"),
+                                     QStringLiteral("history: only entries of this customer account."),
+                                     QStringLiteral("XXXX"));
+    const QCommandLineOption site(QStringLiteral("site"),
+                                  QStringLiteral("history: only entries whose site holds TEXT."),
+                                  QStringLiteral("TEXT"));
+    const QCommandLineOption limit(QStringLiteral("limit"), QStringLiteral("history: only the newest N entries."),
+                                   QStringLiteral("N"));
+    parser.addOptions({port, code, showCodes, verify, log, noArchive, account, site, limit});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("One of the commands below."),
                                  QStringLiteral("command [FILE]"));
     result.helpText = parser.helpText();
@@ -77,6 +112,12 @@ Options parseOptions(const QStringList& arguments)
     result.showCodes = parser.isSet(showCodes);
     result.verify = parser.isSet(verify);
     result.logFile = parser.value(log);
+    result.noArchive = parser.isSet(noArchive);
+    result.historyAccount = parser.value(account);
+    result.historySite = parser.value(site);
+    result.error = historyOptionError(result.historyAccount, parser.value(limit), &result.historyLimit);
+    if (!result.error.isEmpty())
+        return result;
     const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty()) {
         result.error = QStringLiteral("No command given.");
@@ -92,7 +133,9 @@ Options parseOptions(const QStringList& arguments)
         return result;
     }
     const qsizetype expected = 1 + result.command->arguments.size();
-    if (positional.size() < expected) {
+    if (result.command->argumentsOptional && positional.size() == 1) {
+        return result;
+    } else if (positional.size() < expected) {
         result.error = QStringLiteral("Missing %1 after %2.")
                            .arg(result.command->arguments.at(positional.size() - 1), result.command->name);
     } else if (positional.size() > expected) {

@@ -17,6 +17,10 @@ struct Options
     bool showCodes = false;
     bool verify = false;
     QString logFile;
+    bool noArchive = false;
+    QString historyAccount;
+    QString historySite;
+    int historyLimit = 0;
     bool helpRequested = false;
     bool versionRequested = false;
     QString helpText;

@@ -1,3 +1,5 @@
+#include "archive/ArchiveFile.h"
+#include "archive/ImageArchive.h"
 #include "cli/CliCommands.h"
 #include "cli/CliOptions.h"
 #include "cli/CodePage.h"
@@ -42,7 +44,18 @@ int main(int argc, char* argv[])
     if (const int tick = qEnvironmentVariableIntValue("SENTROVA_TICK_MS"); tick > 0)
         ticks::setLengthMs(tick);
 
+    // Opened at first use: a command that neither archives nor names an
+    // archived image never touches it.
+    archive::ImageArchive imageArchive(archive::defaultFolder());
+    QObject::connect(&imageArchive, &archive::ImageArchive::turnedOff, [&err](const QString& reason) {
+        err << "sentrova-cli: archiving is off: " << reason << Qt::endl;
+    });
     cli::Session session{nullptr, out, err, options.showCodes, options.verify};
+    session.archive = &imageArchive;
+    session.archiving = !options.noArchive;
+    session.historyAccount = options.historyAccount;
+    session.historySite = options.historySite;
+    session.historyLimit = options.historyLimit;
     if (!options.command->usesPort)
         return options.command->run(session, options.arguments);
 

@@ -50,7 +50,12 @@ DeviceLink::DeviceLink(QObject* parent)
     // Nothing answers a closed port: waits on the countdown end at once
     // rather than run out.
     m_countdown.setHalted(!m_serial.isOpen());
-    connect(&m_serial, &SerialLink::openChanged, this, [this](bool open) { m_countdown.setHalted(!open); });
+    connect(&m_serial, &SerialLink::openChanged, this, [this](bool open) {
+        m_countdown.setHalted(!open);
+        // A closed port ends any call.
+        if (!open)
+            m_dialledNumber.clear();
+    });
     CodeTimer.setInterval(ticks::toMs(ticks::kCodeTimerPeriod));
     connect(&CodeTimer, &QTimer::timeout, this, &DeviceLink::CodeTimerTimer);
     CodeTimer.start();
@@ -61,6 +66,11 @@ DeviceLink::~DeviceLink() = default;
 QString DeviceLink::installerCode() const
 {
     return GetInstallerCode(m_codeSource ? m_codeSource() : QString());
+}
+
+QString DeviceLink::connectionPlace() const
+{
+    return m_dialledNumber.isEmpty() ? m_serial.portName() : m_dialledNumber;
 }
 
 void DeviceLink::SendCommand(std::uint8_t index)

@@ -93,6 +93,11 @@ public:
     // The program version the module reported at the last version query;
     // empty until one succeeded, and after one failed.
     QString moduleProgramVersion;
+    // The number of the modem call in progress, empty without one.
+    void setDialledNumber(const QString& number) { m_dialledNumber = number; }
+    // Where the module is reached: the dialled number during a modem call,
+    // else the serial port.
+    QString connectionPlace() const;
 
 private:
     friend class Transaction;
@@ -105,5 +110,6 @@ private:
     QTimer CodeTimer;
     BlockTransfer m_blocks;
     std::function<QString()> m_codeSource;
+    QString m_dialledNumber;
     bool m_transactionRunning = false;
 };

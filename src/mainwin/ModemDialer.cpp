@@ -69,11 +69,14 @@ bool ModemDialer::dialogue(const QString& phoneNumber)
         m_link.serial().writeRaw(dialLine(phoneNumber));
     flags.remoteConnected = false;
     m_modemCountdown.wait(kConnectTicks, [&] { return flags.remoteConnected || modemAbort; });
+    if (flags.remoteConnected)
+        m_link.setDialledNumber(phoneNumber);
     return flags.remoteConnected;
 }
 
 void ModemDialer::hangUp()
 {
+    m_link.setDialledNumber(QString());
     const auto never = [] { return false; };
     if (!askModem(kHangUp, kHangUpAttempts, kHangUpTicks, never)) {
         // Back to command mode: the escape must stand alone between pauses.

@@ -2,6 +2,7 @@
 
 #include "link/DeviceLink.h"
 #include "link/VersionQuery.h"
+#include "params/ImageArchiving.h"
 #include "params/ImageComparison.h"
 
 #include <algorithm>
@@ -60,12 +61,14 @@ TransferOutcome ParameterTransfer::run(TransferKind kind)
     // Frees the link and lets the code timer run again before anyone hears
     // of the end.
     transaction.reset();
+    archiveResult(kind, outcome);
     emit finished(kind, outcome);
     return outcome;
 }
 
 TransferOutcome ParameterTransfer::transact(TransferKind kind)
 {
+    m_blocksRead = 0;
     if (!login())
         return TransferOutcome::LoginFailed;
     if (!dataVersionMatches())
@@ -115,13 +118,11 @@ TransferOutcome ParameterTransfer::readBlocks()
             return TransferOutcome::BlockFailed;
         }
         m_stagingFrames[std::size_t(n)] = m_link.frameBuffer();
+        m_blocksRead = n + 1;
         emit blockDone(n);
     }
     // Only a complete read replaces the image, and then all of it.
-    for (int n = 0; n < kBlocks; ++n) {
-        const Frame& staged = m_stagingFrames[std::size_t(n)];
-        std::copy_n(staged.begin(), frame::kDataSize, m_image.block(n).begin());
-    }
+    m_image = stagedImage();
     return TransferOutcome::Done;
 }
 
@@ -152,6 +153,8 @@ TransferOutcome ParameterTransfer::compareBlocks()
             emit blockFailed(n);
             return TransferOutcome::BlockFailed;
         }
+        m_stagingFrames[std::size_t(n)] = m_link.frameBuffer();
+        m_blocksRead = n + 1;
         if (!blockMatchesImage(m_image, n, frameData(m_link.frameBuffer()))) {
             emit blockDiffers(n);
             return TransferOutcome::Differs;
@@ -159,6 +162,32 @@ TransferOutcome ParameterTransfer::compareBlocks()
         emit blockDone(n);
     }
     return TransferOutcome::Done;
+}
+
+ParameterImage ParameterTransfer::stagedImage() const
+{
+    ParameterImage image;
+    for (int n = 0; n < kBlocks; ++n) {
+        const Frame& staged = m_stagingFrames[std::size_t(n)];
+        std::copy_n(staged.begin(), frame::kDataSize, image.block(n).begin());
+    }
+    return image;
+}
+
+void ParameterTransfer::archiveResult(TransferKind kind, TransferOutcome outcome)
+{
+    // The staging frames hold what the module holds: the blocks read, or
+    // the blocks written and activated. A comparison stops at the first
+    // differing block, so only one that read all eight knows the module's
+    // whole memory.
+    const bool complete = outcome == TransferOutcome::Done || (kind == TransferKind::Compare && m_blocksRead == kBlocks);
+    if (!complete)
+        return;
+    const archive::Operation operation = kind == TransferKind::Read ? archive::Operation::Read
+        : kind == TransferKind::Write                                ? archive::Operation::Write
+                                                                     : archive::Operation::Compare;
+    archiveImage(m_archive, operation, m_link.connectionPlace(), {m_link.moduleProgramVersion, m_link.moduleDataVersion},
+                 stagedImage());
 }
 
 } // namespace params

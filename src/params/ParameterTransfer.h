@@ -10,6 +10,10 @@
 
 class DeviceLink;
 
+namespace archive {
+class ImageArchive;
+}
+
 namespace params {
 
 enum class TransferKind { Read, Write, Compare };
@@ -35,11 +39,17 @@ QString dataVersionMismatchText(int moduleDataVersion);
 // installer code check, the data-version check, then the eight blocks in
 // order, stopping at the first that fails. It shows nothing itself; a window
 // or the command-line tool renders the signals.
+//
+// With an archive, a complete read, an activated write and a comparison that
+// read all eight blocks (equal or not) archive what the module holds, after
+// the transaction and before `finished`.
 class ParameterTransfer : public QObject
 {
     Q_OBJECT
 public:
     ParameterTransfer(DeviceLink& link, ParameterImage& image, QObject* parent = nullptr);
+
+    void setArchive(archive::ImageArchive* archive) { m_archive = archive; }
 
     TransferOutcome run(TransferKind kind);
     TransferOutcome read() { return run(TransferKind::Read); }
@@ -70,9 +80,14 @@ private:
     TransferOutcome readBlocks();
     TransferOutcome writeBlocks();
     TransferOutcome compareBlocks();
+    ParameterImage stagedImage() const;
+    void archiveResult(TransferKind kind, TransferOutcome outcome);
 
     DeviceLink& m_link;
     ParameterImage& m_image;
+    archive::ImageArchive* m_archive = nullptr;
+    // Blocks read in this transfer, for the comparison's archive entry.
+    int m_blocksRead = 0;
     // The frames of one transfer: as read from the module, or as built for
     // writing. The image changes only after all eight were read.
     std::array<Frame, ParameterImage::kBlockCount> m_stagingFrames{};

@@ -21,9 +21,9 @@ TFormDifferences::TFormDifferences(QWidget* parent)
     connect(btClose, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TFormDifferences::showDifferences(const QList<params::SettingDifference>& differences)
+void TFormDifferences::showDifferences(const QList<params::SettingDifference>& differences, const QString& sides)
 {
-    lbHeading->setText(QStringLiteral("%1 eltérő beállítás (a gépen → a modulban):").arg(differences.size()));
+    lbHeading->setText(QStringLiteral("%1 eltérő beállítás (%2):").arg(differences.size()).arg(sides));
     lbxDifferences->clear();
     for (const params::SettingDifference& difference : differences)
         lbxDifferences->addItem(difference.text());

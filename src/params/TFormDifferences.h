@@ -16,7 +16,9 @@ class TFormDifferences : public QDialog
 public:
     explicit TFormDifferences(QWidget* parent = nullptr);
 
-    void showDifferences(const QList<params::SettingDifference>& differences);
+    // `sides` names the two images in the heading, before and after.
+    void showDifferences(const QList<params::SettingDifference>& differences,
+                         const QString& sides = QStringLiteral("a gépen → a modulban"));
 
     QLabel* lbHeading = nullptr;
     QListWidget* lbxDifferences = nullptr;

@@ -3,9 +3,12 @@
 #include "link/DeviceLink.h"
 #include "link/LinkTexts.h"
 #include "ui/Prompter.h"
+#include "archive/ImageArchive.h"
 #include "params/DataFile.h"
+#include "params/ImageArchiving.h"
 #include "params/SettingsDiff.h"
 #include "params/TFormDifferences.h"
+#include "params/TFormHistory.h"
 #include "params/TFormParSetting.h"
 #include "params/sheet/SheetPrinting.h"
 
@@ -31,6 +34,8 @@ const QString kPanelCaption = QStringLiteral("Blokk %1");
 const QString kDiffReadFailed = QStringLiteral("A modul adatai nem olvashatók be, az eltérések nem listázhatók.");
 const QString kSheetSaved = QStringLiteral("A programozási lap elmentve: %1");
 const QString kSheetPrinted = QStringLiteral("A programozási lap a nyomtatóra ment.");
+const QString kArchivingOff = QStringLiteral("Archiválás kikapcsolva: %1");
+const QString kLoadedFromArchive = QStringLiteral("Betöltve az archívumból: #%1");
 
 QPushButton* makeButton(const QString& caption, QWidget* parent, int rows = 1)
 {
@@ -111,6 +116,8 @@ void TFormDownload::buildControls()
     btDiff = makeButton(QStringLiteral("Eltérések…"), this);
     btDiff->setEnabled(false);
     differences = new TFormDifferences(this);
+    btHistory = makeButton(QStringLiteral("Előzmények…"), this);
+    btHistory->setEnabled(false);
     btEdit = makeButton(QStringLiteral("Adatok szerkesztése"), this, 2);
     btPrint = makeButton(QStringLiteral("Nyomtatás…"), this);
     btStop = makeButton(QStringLiteral("Stop"), this);
@@ -122,6 +129,7 @@ void TFormDownload::buildControls()
     fileRow->addWidget(btOpen);
     fileRow->addWidget(btSave);
     layout->addLayout(fileRow);
+    layout->addWidget(btHistory);
     for (QPushButton* b : {btRead, btWrite})
         layout->addWidget(b);
     // "Eltérések…" takes only the room its caption needs, so that the long
@@ -149,6 +157,7 @@ void TFormDownload::connectHandlers()
         {btCompare, &TFormDownload::btCompareClick}, {btEdit, &TFormDownload::btEditClick},
         {btClose, &TFormDownload::btCloseClick},     {btDiff, &TFormDownload::btDiffClick},
         {btPrint, &TFormDownload::btPrintClick},
+        {btHistory, &TFormDownload::btHistoryClick},
     };
     for (const auto& [button, handler] : handlers)
         connect(button, &QPushButton::clicked, this, handler);
@@ -160,6 +169,9 @@ void TFormDownload::connectTransfer()
     using params::ParameterTransfer;
     connect(&m_transfer, &ParameterTransfer::started, this, [this](TransferKind kind) {
         m_runningKind = kind;
+        m_transferRunning = true;
+        if (history)
+            history->setTransferRunning(true);
         btDiff->setEnabled(false);
         StatusBar1->clearMessage();
         SetAllBlockPanels(kind == TransferKind::Compare ? kYellow : kWhite);
@@ -182,6 +194,9 @@ void TFormDownload::connectTransfer()
     connect(&m_transfer, &ParameterTransfer::blockDiffers, this, [this](int block) { SetBlockPanelColour(block, kRed); });
     connect(&m_transfer, &ParameterTransfer::activationFailed, this, [this] { SetAllBlockPanels(kRed); });
     connect(&m_transfer, &ParameterTransfer::finished, this, [this](TransferKind, TransferOutcome outcome) {
+        m_transferRunning = false;
+        if (history)
+            history->setTransferRunning(false);
         EnableTransferButtons();
         btDiff->setEnabled(outcome == TransferOutcome::Differs);
     });
@@ -218,6 +233,7 @@ void TFormDownload::btDiffClick()
     // image and the panels stay as the comparison left them.
     params::ParameterImage module;
     params::ParameterTransfer reading(m_link, module);
+    reading.setArchive(m_archive);
     connect(&reading, &params::ParameterTransfer::started, this, [this] { DisableTransferButtons(); btDiff->setEnabled(false); });
     connect(&reading, &params::ParameterTransfer::loginFailed, this,
             [](const QString& failureText) { prompter().message(failureText); });
@@ -239,6 +255,39 @@ void TFormDownload::btDiffClick()
     }
 }
 
+void TFormDownload::setArchive(archive::ImageArchive& archive)
+{
+    m_archive = &archive;
+    m_transfer.setArchive(&archive);
+    history = new TFormHistory(archive, m_image, this);
+    connect(history, &TFormHistory::loadRequested, this, &TFormDownload::loadArchivedImage);
+    connect(&archive, &archive::ImageArchive::turnedOff, this,
+            [this](const QString& reason) { StatusBar1->showMessage(kArchivingOff.arg(reason)); });
+    btHistory->setEnabled(true);
+}
+
+void TFormDownload::btHistoryClick()
+{
+    if (!history)
+        return;
+    history->setTransferRunning(m_transferRunning);
+    history->reload();
+    history->show();
+    history->raise();
+    history->activateWindow();
+}
+
+void TFormDownload::loadArchivedImage(const params::ParameterImage& image, qint64 id)
+{
+    if (m_transferRunning) {
+        StatusBar1->showMessage(text::otherTransactionRunning);
+        return;
+    }
+    m_image = image;
+    SetAllBlockPanels(kGreen);
+    StatusBar1->showMessage(kLoadedFromArchive.arg(id));
+}
+
 void TFormDownload::btOpenClick()
 {
     SetAllBlockPanels(kSilver);
@@ -246,7 +295,7 @@ void TFormDownload::btOpenClick()
                                                  params::datafile::kInitialFileName);
     if (path.isEmpty())
         return;
-    if (const params::FileResult result = params::OpenDataFile(path, m_image); !result) {
+    if (const params::FileResult result = params::OpenAndArchive(path, m_image, m_archive); !result) {
         prompter().error(result.error);
         return;
     }
@@ -259,7 +308,7 @@ void TFormDownload::btSaveClick()
                                                  params::datafile::kInitialFileName);
     if (path.isEmpty())
         return;
-    if (const params::FileResult result = params::SaveDataFile(path, m_image); !result)
+    if (const params::FileResult result = params::SaveAndArchive(path, m_image, m_archive); !result)
         prompter().error(result.error);
 }
 
@@ -273,6 +322,7 @@ params::SheetHeader TFormDownload::sheetHeader() const
 {
     params::SheetHeader header;
     header.date = QDateTime::currentDateTime();
+    header.site = params::archivedSite(m_archive, params::accountText(m_image));
     // The versions go with the image only as far as the last version query
     // knows them.
     if (!m_link.moduleProgramVersion.isEmpty()) {

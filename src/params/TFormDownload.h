@@ -14,7 +14,12 @@ class DeviceLink;
 class QPushButton;
 class QStatusBar;
 class TFormDifferences;
+class TFormHistory;
 class TFormParSetting;
+
+namespace archive {
+class ImageArchive;
+}
 
 // One of the eight coloured block panels: a sunken panel with its caption.
 class BlockPanel : public QLabel
@@ -54,6 +59,9 @@ public:
                   QWidget* parent = nullptr);
 
     params::ParameterTransfer& transfer() { return m_transfer; }
+    // Archives every transfer and data file from now on, and offers the
+    // archive in the history window.
+    void setArchive(archive::ImageArchive& archive);
 
     // Handlers.
     void btOpenClick();
@@ -68,6 +76,11 @@ public:
     void btDiffClick();
     // Prints the image as the programming sheet, on a printer or into a PDF file.
     void btPrintClick();
+    // Opens the history window of the archive.
+    void btHistoryClick();
+    // Takes an archived image into the image as opening a data file does;
+    // refused while a transfer owns the image.
+    void loadArchivedImage(const params::ParameterImage& image, qint64 id);
 
     // Block 0 to 7 colours BP1 to BP8.
     void SetBlockPanelColour(int block, const QColor& colour);
@@ -85,12 +98,14 @@ public:
     QPushButton* btWrite = nullptr;
     QPushButton* btCompare = nullptr;
     QPushButton* btDiff = nullptr;
+    QPushButton* btHistory = nullptr;
     QPushButton* btEdit = nullptr;
     QPushButton* btPrint = nullptr;
     QPushButton* btStop = nullptr;
     QPushButton* btClose = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     TFormDifferences* differences = nullptr;
+    TFormHistory* history = nullptr;
 
 private:
     void buildControls();
@@ -105,4 +120,6 @@ private:
     TFormParSetting& m_editor;
     params::ParameterTransfer m_transfer;
     params::TransferKind m_runningKind = params::TransferKind::Read;
+    bool m_transferRunning = false;
+    archive::ImageArchive* m_archive = nullptr;
 };

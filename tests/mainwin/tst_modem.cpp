@@ -135,14 +135,19 @@ private slots:
     {
         DialSetup s(answering());
         QVERIFY(s.connect());
+        QCOMPARE(s.link.connectionPlace(), s.sim.linkPath());
         QTest::mouseClick(s.form->btDial, Qt::LeftButton);
         QVERIFY(s.link.flags().remoteConnected);
+        // What the archive names as the module's place: the number during
+        // the call, the port after it.
+        QCOMPARE(s.link.connectionPlace(), QStringLiteral("06301234567"));
         s.sim.clearReceivedLines();
         QTest::mouseClick(s.form->btATH, Qt::LeftButton);
         // In a call "ATH" is data for the module; only the escape brings the
         // modem back to its commands.
         QCOMPARE(s.lines(), (QByteArrayList{"ATH", "ATH", "ATH", "+++", "ATH", "ATH"}));
         QCOMPARE(s.status(), text::hungUp);
+        QCOMPARE(s.link.connectionPlace(), s.sim.linkPath());
     }
 
     void modemIgnoringHangUp()

@@ -250,7 +250,7 @@ void writeHeader(SheetWriter& sheet, const ParameterImage& image, const SheetHea
     // An unknown site stays blank, to be filled in by hand.
     sheet.pairs({{kSiteLabel, header.site},
                  {kDateLabel, date},
-                 {kCustomerAccount, accountText(image)},
+                 {kCustomerAccount, sheetAccountText(image)},
                  {kProgramVersionLabel, orNone(header.programVersion)},
                  {QString(), QString()},
                  {kDataVersionLabel, dataVersion}},
@@ -381,7 +381,7 @@ void writePhonesAndOthers(SheetWriter& sheet, const ParameterImage& image)
         numbers << Row{centrePhoneCaption(n), cellsText(ReadDigits(image, fieldRef(Field::CentrePhone, n)))};
     numbers << Row{kSmsForwardPhone, cellsText(ReadDigits(image, fieldRef(Field::SmsForwardPhone)))};
     sheet.table({{QString(), 25}, {QString(), 35}, {kAckMode, 40}}, numbers);
-    sheet.pairs({{kCustomerAccount, accountText(image)}}, 25);
+    sheet.pairs({{kCustomerAccount, sheetAccountText(image)}}, 25);
 
     sheet.subheading(kSirenOutputsTitle);
     QList<Row> sirens;
@@ -422,7 +422,7 @@ void writeRemoteButtons(SheetWriter& sheet, const ParameterImage& image)
 
 } // namespace
 
-QString accountText(const ParameterImage& image)
+QString sheetAccountText(const ParameterImage& image)
 {
     return cellsText(ReadAccount(image, fieldRef(Field::CustomerAccount)));
 }

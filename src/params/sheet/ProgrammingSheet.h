@@ -22,6 +22,6 @@ inline constexpr int kKeepWithNextProperty = QTextFormat::UserProperty + 1;
 void buildProgrammingSheet(QTextDocument& document, const ParameterImage& image, const SheetHeader& header);
 
 // The customer account as its four hexadecimal digits.
-QString accountText(const ParameterImage& image);
+QString sheetAccountText(const ParameterImage& image);
 
 } // namespace params

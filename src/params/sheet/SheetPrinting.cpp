@@ -61,7 +61,7 @@ void keepHeadingsWithTheirTables(QTextDocument& document, qreal pageHeight, qrea
 
 QString footerText(const ParameterImage& image)
 {
-    return kSheetTitle + QStringLiteral(" – ") + texts::kCustomerAccount + QStringLiteral(": ") + accountText(image);
+    return kSheetTitle + QStringLiteral(" – ") + texts::kCustomerAccount + QStringLiteral(": ") + sheetAccountText(image);
 }
 
 } // namespace
