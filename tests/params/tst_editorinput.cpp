@@ -426,7 +426,8 @@ private slots:
 
     // The text boxes keep their limits for typing and pasting alike: a paste
     // that does not fit beside the text that stays, or holds a line break or
-    // a character that the module's code page lacks, changes nothing.
+    // a character that the module's code page lacks, changes nothing; the
+    // test time takes digits and its colon, as many as its mask has room for.
     void textBoxInput_data()
     {
         QTest::addColumn<QString>("control");
@@ -455,6 +456,13 @@ private slots:
             << sms << "" << false << "paste:Tűz ✓" << "" << kNotAllowed;
         QTest::newRow("code pasted, 7 digits") << "2.Felhasználó – Azonosító kódja" << "" << false
                                                << "paste:1234567" << "" << kTooLong;
+        const QString time = QStringLiteral("Tesztjelentés időpontja (óó:pp)");
+        QTest::newRow("test time pasted") << time << "12:30" << true << "paste:07:05" << "07:05" << "";
+        QTest::newRow("test time pasted, digits only") << time << "12:30" << true << "paste:0705" << "07:05" << "";
+        QTest::newRow("test time pasted, a digit too many") << time << "12:30" << true << "paste:12:345" << "12:30"
+                                                            << kTooLong;
+        QTest::newRow("test time pasted with a word") << time << "12:30" << true << "paste:23:59 óra" << "12:30"
+                                                      << kNotAllowed;
         QTest::newRow("installer code pasted by the menu") << "Telepítői kód megváltoztatása" << "" << false
                                                            << "menu:246810" << "246810" << "";
     }

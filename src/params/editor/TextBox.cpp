@@ -10,6 +10,7 @@
 #include <QMenu>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -17,6 +18,29 @@ bool storable(QStringView text)
 {
     const bool controls = std::any_of(text.begin(), text.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
     return !controls && fromCp1250(toCp1250(text)) == text;
+}
+
+// The positions of an input mask, true where a character is entered and
+// false for a separator shown as it is (collected in `separators`). Case
+// switches and the part after ";" hold no position.
+std::vector<bool> maskPositions(const QString& mask, QString& separators)
+{
+    static const QString kEntered = QStringLiteral("AaNnXx90DdHhBb#");
+    std::vector<bool> entered;
+    const QString spec = mask.section(u';', 0, 0);
+    for (qsizetype i = 0; i < spec.size(); ++i) {
+        QChar c = spec.at(i);
+        if (c == u'>' || c == u'<' || c == u'!')
+            continue;
+        const bool escaped = c == u'\\' && i + 1 < spec.size();
+        if (escaped)
+            c = spec.at(++i);
+        const bool free = !escaped && kEntered.contains(c);
+        if (!free)
+            separators.append(c);
+        entered.push_back(free);
+    }
+    return entered;
 }
 
 } // namespace
@@ -39,15 +63,39 @@ void TextBox::pasteChecked(QClipboard::Mode mode)
         pasted.chop(1);
     if (pasted.isEmpty())
         return;
-    if (!storable(pasted)) {
-        reportRefusedInput(*this, kPasteNotAllowed);
-        return;
-    }
-    if (text().size() - selectedText().size() + pasted.size() > maxLength()) {
-        reportRefusedInput(*this, kPasteTooLong);
+    const QString why = inputMask().isEmpty() ? refusal(pasted) : refusalUnderMask(pasted);
+    if (!why.isEmpty()) {
+        reportRefusedInput(*this, why);
         return;
     }
     insert(pasted);
+}
+
+QString TextBox::refusal(const QString& pasted) const
+{
+    if (!storable(pasted))
+        return kPasteNotAllowed;
+    if (text().size() - selectedText().size() + pasted.size() > maxLength())
+        return kPasteTooLong;
+    return {};
+}
+
+QString TextBox::refusalUnderMask(const QString& pasted) const
+{
+    QString separators;
+    const std::vector<bool> positions = maskPositions(inputMask(), separators);
+    const int from = hasSelectedText() ? selectionStart() : cursorPosition();
+    const auto room = std::count(positions.begin() + std::min<std::size_t>(std::size_t(from), positions.size()),
+                                 positions.end(), true);
+    qsizetype entered = 0;
+    for (const QChar c : pasted) {
+        if (separators.contains(c))
+            continue;
+        if (!(c >= u'0' && c <= u'9') && c != u' ')
+            return kPasteNotAllowed;
+        ++entered;
+    }
+    return entered > room ? kPasteTooLong : QString();
 }
 
 void TextBox::keyPressEvent(QKeyEvent* event)
