@@ -16,8 +16,8 @@ namespace {
 
 bool storable(QStringView text)
 {
-    const bool controls = std::any_of(text.begin(), text.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
-    return !controls && fromCp1250(toCp1250(text)) == text;
+    const auto isControl = [](QChar c) { return c.category() == QChar::Other_Control; };
+    return std::none_of(text.begin(), text.end(), isControl) && fromCp1250(toCp1250(text)) == text;
 }
 
 // The positions of an input mask, true where a character is entered and
