@@ -3,6 +3,7 @@
 #include "link/Cp1250.h"
 #include "link/SessionLog.h"
 #include "ui/Prompter.h"
+#include "ui/WheelGuard.h"
 
 #include <QApplication>
 
@@ -10,6 +11,7 @@ void configureApplication()
 {
     QApplication::setApplicationName(QStringLiteral("sentrova"));
     QApplication::setQuitOnLastWindowClosed(false);
+    installWheelGuard();
 }
 
 bool codePageReady()

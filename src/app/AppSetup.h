@@ -4,7 +4,9 @@
 
 // The application's name, and that closing the last visible window does not
 // end the program (the hidden splash window does). No display name is set:
-// the window system would append it to every window's title.
+// the window system would append it to every window's title. The wheel guard
+// keeps the mouse wheel from changing controls that do not have the focus,
+// in every window.
 void configureApplication();
 
 // False, after telling the installer why in an error box, when this build

@@ -59,11 +59,18 @@ void DigitCellRow::keyPress(QChar key)
         type(normalised(key, m_kind));
 }
 
-void DigitCellRow::paste(QStringView text)
+PasteResult DigitCellRow::paste(QStringView text)
 {
-    for (const QChar c : text)
-        if (!c.isNull() && c.category() != QChar::Other_Control)
-            keyPress(c);
+    const QStringView digits = text.trimmed();
+    if (digits.isEmpty())
+        return PasteResult::Empty;
+    if (!std::all_of(digits.begin(), digits.end(), [this](QChar c) { return accepts(c); }))
+        return PasteResult::NotAllowed;
+    if (digits.size() > columnCount() - m_selected)
+        return PasteResult::TooLong;
+    for (const QChar c : digits)
+        type(normalised(c, m_kind));
+    return PasteResult::Pasted;
 }
 
 QString DigitCellRow::validatedCell(QStringView value, DigitKind kind)

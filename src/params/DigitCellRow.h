@@ -13,6 +13,9 @@ namespace params {
 // Contact-ID codes and the account hexadecimal digits.
 enum class DigitKind { Decimal, Hex };
 
+// What became of a paste: taken whole, or refused whole and why.
+enum class PasteResult { Pasted, Empty, TooLong, NotAllowed };
+
 // A row of one-character cells with a selected column, and the key rules that
 // make it a fixed-width digit entry: digits are typed from the left, the last
 // cell is overwritten, backspace clears from the digit left of the selection
@@ -41,9 +44,11 @@ public:
 
     // One typed key; every key is taken, whether it changes anything or not.
     void keyPress(QChar key);
-    // Pasted text goes through the key rules character by character; control
-    // characters in it (line ends, tabs, a stray backspace) are dropped.
-    void paste(QStringView text);
+    // Pasted text is taken whole or not at all: only when every character is
+    // a digit of the row's kind and the digits fit from the selected cell to
+    // the last, they are typed in turn; otherwise nothing changes. Blanks and
+    // line ends around the text (a copied cell or line) are not part of it.
+    PasteResult paste(QStringView text);
 
     // The cell validation: the first character if it is allowed, else empty.
     static QString validatedCell(QStringView value, DigitKind kind);

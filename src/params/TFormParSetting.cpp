@@ -8,11 +8,14 @@
 #include "params/editor/RelaysPage.h"
 #include "params/editor/UsersPage.h"
 #include "params/editor/ZonesPage.h"
+#include "ui/Prompter.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -72,9 +75,13 @@ TFormParSetting::TFormParSetting(params::ParameterImage& image, QWidget* parent)
     btSettingCancel = new QPushButton(QStringLiteral("Beállítások Visszavonása"), this);
     btSettingOK->setAutoDefault(false);
     btSettingCancel->setAutoDefault(false);
+    // The status line stands between the buttons, so that the pages keep
+    // their height.
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setSizeGripEnabled(false);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(btSettingOK);
-    buttons->addStretch(1);
+    buttons->addWidget(StatusBar1, 1);
     buttons->addWidget(btSettingCancel);
     layout->addLayout(buttons);
     connect(btSettingOK, &QPushButton::clicked, this, &TFormParSetting::btSettingOKClick);
@@ -84,6 +91,7 @@ TFormParSetting::TFormParSetting(params::ParameterImage& image, QWidget* parent)
     // time it is shown.
     resize(kClientWidth, kClientHeight);
     FormCreate();
+    m_loaded = storedOver(m_image);
 }
 
 void TFormParSetting::setArmingModeDialog(TFormOnOffMode& dialog)
@@ -100,12 +108,27 @@ void TFormParSetting::LoadFromImage()
 {
     for (EditorPage* page : pages())
         page->load(m_image);
+    m_loaded = storedOver(m_image);
+    StatusBar1->clearMessage();
 }
 
 void TFormParSetting::StoreToImage()
 {
     for (const EditorPage* page : pages())
         page->store(m_image);
+}
+
+params::ParameterImage TFormParSetting::storedOver(const params::ParameterImage& image) const
+{
+    params::ParameterImage stored = image;
+    for (const EditorPage* page : pages())
+        page->store(stored);
+    return stored;
+}
+
+bool TFormParSetting::hasEdits() const
+{
+    return storedOver(m_loaded) != m_loaded;
 }
 
 void TFormParSetting::FormCreate()
@@ -124,4 +147,21 @@ void TFormParSetting::btSettingOKClick()
 void TFormParSetting::btSettingCancelClick()
 {
     reject();
+}
+
+void TFormParSetting::escapePressed()
+{
+    if (!hasEdits() || prompter().confirm(kDiscardQuestion))
+        reject();
+}
+
+void TFormParSetting::keyPressEvent(QKeyEvent* event)
+{
+    // A dialog closes on Escape by itself; here only after the question.
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        escapePressed();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }

@@ -10,6 +10,7 @@ class EditorPage;
 class EventsPage;
 class PhonesPage;
 class QPushButton;
+class QStatusBar;
 class QTabWidget;
 class RadioPage;
 class RelaysPage;
@@ -18,7 +19,9 @@ class UsersPage;
 class ZonesPage;
 
 // The settings editor: six pages over the parameter image. It edits the image
-// only; sending it to the module is the transfer window's work.
+// only; sending it to the module is the transfer window's work. The cancel
+// button and the close box discard every edit; Escape asks first when the
+// controls hold an edit.
 class TFormParSetting : public QDialog
 {
     Q_OBJECT
@@ -27,6 +30,7 @@ public:
     static constexpr int kClientHeight = 463;
     // The pages hold many controls in small rows.
     static constexpr int kFontPointSize = 8;
+    static inline const QString kDiscardQuestion = QStringLiteral("Elveti a módosításokat?");
 
     explicit TFormParSetting(params::ParameterImage& image, QWidget* parent = nullptr);
 
@@ -39,6 +43,12 @@ public:
     void FormCreate();
     void btSettingOKClick();
     void btSettingCancelClick();
+    // Escape: closes as cancel does, after a Yes when something was edited.
+    void escapePressed();
+
+    // Whether the controls would store an image other than the one they
+    // were loaded from: an edit typed and taken back again is none.
+    bool hasEdits() const;
 
     QTabWidget* PageControl1 = nullptr;
     ZonesPage* TabSheet1 = nullptr;
@@ -49,9 +59,20 @@ public:
     RadioPage* FoPanel6 = nullptr;
     QPushButton* btSettingOK = nullptr;
     QPushButton* btSettingCancel = nullptr;
+    // Says why a paste into a control was refused.
+    QStatusBar* StatusBar1 = nullptr;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     std::array<EditorPage*, 6> pages() const;
+    // What the controls store into `image`.
+    params::ParameterImage storedOver(const params::ParameterImage& image) const;
 
     params::ParameterImage& m_image;
+    // What the controls stored right after the last load: an image byte that
+    // a control cannot show (a value beyond its range) is stored as the
+    // control shows it, which is no edit of the person's.
+    params::ParameterImage m_loaded;
 };

@@ -58,10 +58,15 @@ private slots:
                                              << 2;
         QTest::newRow("telephone drops other keys") << dec << empty16 << 0 << "06-30 a+1*#" << false
                                                     << "06301___________" << 5;
-        QTest::newRow("telephone paste keeps the digits") << dec << empty16 << 0 << "+36 (30) 123-4567\r\n"
-                                                          << true << "36301234567_____" << 11;
-        QTest::newRow("paste drops a backspace") << dec << empty16 << 0 << "12\b3" << true << "123_____________"
-                                                 << 3;
+        QTest::newRow("telephone paste with other characters: nothing")
+            << dec << "06______________" << 2 << "+36 (30) 123-4567" << true << "06______________" << 2;
+        QTest::newRow("paste of a line, digits only") << dec << empty16 << 0 << "06301234567\r\n" << true
+                                                      << "06301234567_____" << 11;
+        QTest::newRow("paste with a backspace: nothing") << dec << empty16 << 0 << "12\b3" << true << empty16 << 0;
+        QTest::newRow("paste past the last cell: nothing") << dec << "06______________" << 2 << "123456789012345"
+                                                           << true << "06______________" << 2;
+        QTest::newRow("paste up to the last cell") << dec << "06______________" << 2 << "12345678901234" << true
+                                                   << "0612345678901234" << 15;
         QTest::newRow("Contact-ID backspace on column 2") << hex << "1A3" << 2 << "\b" << false << "100" << 1;
         QTest::newRow("Contact-ID backspace on column 0") << hex << "1A3" << 0 << "\b" << false << "000" << 0;
         QTest::newRow("lower-case hex") << hex << "000" << 0 << "abc" << false << "ABC" << 2;
@@ -69,7 +74,8 @@ private slots:
         QTest::newRow("hex last cell overwritten") << hex << "000" << 0 << "12e4" << false << "124" << 2;
         QTest::newRow("account, two backspaces") << hex << "0000" << 0 << "12\b\b" << false << "0000" << 0;
         QTest::newRow("account backspace after three") << hex << "0000" << 0 << "9F1\b" << false << "9F00" << 2;
-        QTest::newRow("account paste") << hex << "0000" << 0 << "1a-2b" << true << "1A2B" << 3;
+        QTest::newRow("account paste in lower case") << hex << "0000" << 0 << "1a2b" << true << "1A2B" << 3;
+        QTest::newRow("account paste with a dash: nothing") << hex << "0000" << 0 << "1a-2b" << true << "0000" << 0;
     }
 
     void keys()

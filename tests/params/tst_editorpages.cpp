@@ -31,6 +31,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <climits>
+#include <cstdlib>
 #include <functional>
 #include <map>
 #include <memory>
@@ -145,7 +147,7 @@ const std::map<QString, Action>& edits()
              QTest::keyClicks(phones(e).acgTel[0], "06-30 123 4567");
          }},
         {"telephone 4 pasted", [](Editor& e) {
-             QApplication::clipboard()->setText(QStringLiteral("+36 (1) 2"));
+             QApplication::clipboard()->setText(QStringLiteral("3612"));
              QTest::keyClick(phones(e).acgTel[3], Qt::Key_V, Qt::ControlModifier);
          }},
         {"account typed lower-case", [](Editor& e) { QTest::keyClicks(phones(e).acgUserAccount, "ab"); }},
@@ -163,6 +165,9 @@ const std::map<QString, Action>& edits()
          }},
         {"remote A of user 1 typed", [](Editor& e) {
              replaceText(radio(e).rows[0]->cbRFButt[0], QStringLiteral("Relé3"));
+         }},
+        {"remote A of user 1 typed in lower case", [](Editor& e) {
+             replaceText(radio(e).rows[0]->cbRFButt[0], QStringLiteral("relé3"));
          }},
         {"remote B of user 1 names nothing", [](Editor& e) {
              replaceText(radio(e).rows[0]->cbRFButt[1], QStringLiteral("Relé 9"));
@@ -275,6 +280,8 @@ private slots:
         QTest::newRow("test time, blank first hour digit") << "test time, blank first hour digit"
                                                            << ByteList{{1853, 7}, {1854, 5}};
         QTest::newRow("remote A of user 1 typed") << "remote A of user 1 typed" << ByteList{{1871, 0x85}};
+        QTest::newRow("remote A of user 1 typed in lower case") << "remote A of user 1 typed in lower case"
+                                                                << ByteList{{1871, 0x85}};
         QTest::newRow("remote B of user 1 names nothing") << "remote B of user 1 names nothing"
                                                           << ByteList{{1871, 0x1F}};
         QTest::newRow("remote C of user 3 emptied") << "remote C of user 3 emptied" << ByteList{{1876, 0xF0}};
@@ -305,6 +312,63 @@ private slots:
         editor.LoadFromImage();
         QVERIFY(!relays(editor).cblR[5]->isChecked(59));
         QCOMPARE(shownCells(phones(editor).acgTel[0]), QStringLiteral("________________"));
+    }
+
+    // Each caption stands over the grid of its number: digits typed under it
+    // are stored at its offset.
+    void numberCaptions_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<ByteList>("stored");
+        const auto digits0630 = [](int at) {
+            return ByteList{{at, 0x30}, {at + 1, 0x36}, {at + 2, 0x33}, {at + 3, 0x30}};
+        };
+        QTest::newRow("1. Telefonszám") << "1. Telefonszám" << "0630" << digits0630(1671);
+        QTest::newRow("2. Telefonszám") << "2. Telefonszám" << "0630" << digits0630(1687);
+        QTest::newRow("3. Telefonszám") << "3. Telefonszám" << "0630" << digits0630(1703);
+        QTest::newRow("4. Telefonszám") << "4. Telefonszám" << "0630" << digits0630(1719);
+        QTest::newRow("1. Központ tel.") << "1. Központ tel." << "0630" << digits0630(1735);
+        QTest::newRow("2. Központ tel.") << "2. Központ tel." << "0630" << digits0630(1751);
+        QTest::newRow("SMS továbbítás") << "SMS továbbítás" << "0630" << digits0630(1767);
+        QTest::newRow("Ügyfél azonosító") << "Ügyfél azonosító" << "1a2b"
+                                          << ByteList{{1787, 0x01}, {1788, 0x0A}, {1789, 0x02}, {1790, 0x0B}};
+    }
+
+    void numberCaptions()
+    {
+        QFETCH(QString, caption);
+        QFETCH(QString, typed);
+        QFETCH(ByteList, stored);
+        ParameterImage image = baseImage();
+        Editor editor(image);
+        editor.LoadFromImage();
+        editor.PageControl1->setCurrentIndex(4);
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        QWidget* page = editor.PageControl1->widget(4);
+        QList<QLabel*> labels;
+        for (QLabel* label : page->findChildren<QLabel*>())
+            if (label->text() == caption)
+                labels << label;
+        QCOMPARE(labels.size(), 1);
+        const QRect captionBox(labels.front()->mapTo(page, QPoint(0, 0)), labels.front()->size());
+        // The grid right under the caption, at its left edge.
+        DigitGrid* under = nullptr;
+        int nearest = INT_MAX;
+        for (DigitGrid* grid : page->findChildren<DigitGrid*>()) {
+            const QPoint at = grid->mapTo(page, QPoint(0, 0));
+            const int gap = at.y() - captionBox.bottom();
+            if (std::abs(at.x() - captionBox.left()) <= 2 && gap >= 0 && gap < nearest) {
+                nearest = gap;
+                under = grid;
+            }
+        }
+        QVERIFY(under);
+        clickFirstCell(under);
+        QTest::keyClicks(under, typed.toLatin1().constData());
+        QTest::mouseClick(editor.btSettingOK, Qt::LeftButton);
+        QCOMPARE(changedBytes(baseImage(), image), stored);
     }
 
     void load_data()

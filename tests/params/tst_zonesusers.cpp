@@ -259,22 +259,67 @@ private slots:
                                         << QByteArray("\x67\x89\xAB") << "987654" << false;
         QTest::newRow("installer code refused") << "Telepítői kód megváltoztatása" << 180 << code1234 << "98765"
                                                 << code1234 << "1234" << true;
-        // Right k is bit k − 1 of the big-endian rights word.
-        QTest::newRow("right 1") << "2.Felhasználó – 1. partíció" << 28 << QByteArray() << "1"
-                                 << QByteArray("\x00\x01", 2) << "1" << false;
-        QTest::newRow("right 5") << "2.Felhasználó – Kód csere" << 28 << QByteArray() << "1"
-                                 << QByteArray("\x00\x10", 2) << "1" << false;
-        QTest::newRow("right 8") << "2.Felhasználó – Óra beállítás" << 28 << QByteArray() << "1"
-                                 << QByteArray("\x00\x80", 2) << "1" << false;
-        QTest::newRow("right 9") << "2.Felhasználó – Eseménylista" << 28 << QByteArray() << "1"
-                                 << QByteArray("\x01\x00", 2) << "1" << false;
-        QTest::newRow("right 16") << "2.Felhasználó – Tel. Hangrögz." << 28 << QByteArray() << "1"
-                                  << QByteArray("\x80\x00", 2) << "1" << false;
         QTest::newRow("right 14 cleared") << "12.Felhasználó – Tel. Hatást." << 178 << QByteArray("\xFF\xFF")
                                           << "0" << QByteArray("\xDF\xFF") << "0" << false;
     }
 
     void userEdit() { editAndStore(); }
+
+    // The sixteen rights titles, blanks and all, each over the check box of
+    // its bit: the mark under a title of user 2 stores that bit alone of the
+    // big-endian rights word at 28..29.
+    void rightsTitles_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QByteArray>("word");
+        QTest::newRow("right 1") << "rlbUPart1" << "1. partíció" << QByteArray("\x00\x01", 2);
+        QTest::newRow("right 2") << "rlbUPart2" << "2. partíció" << QByteArray("\x00\x02", 2);
+        QTest::newRow("right 3") << "rlbUArm" << "Élesítés" << QByteArray("\x00\x04", 2);
+        QTest::newRow("right 4") << "rlbUDisarm" << "Hatástalanítás" << QByteArray("\x00\x08", 2);
+        QTest::newRow("right 5") << "rlbUChangeCode" << "    Kód csere" << QByteArray("\x00\x10", 2);
+        QTest::newRow("right 6") << "rlbUEditUser" << "Felhaszn. szerk." << QByteArray("\x00\x20", 2);
+        QTest::newRow("right 7") << "rlbUErrorList" << "Hibalista" << QByteArray("\x00\x40", 2);
+        QTest::newRow("right 8") << "rlbUTimeSet" << "Óra beállítás" << QByteArray("\x00\x80", 2);
+        QTest::newRow("right 9") << "rlbUEventList" << "Eseménylista" << QByteArray("\x01\x00", 2);
+        QTest::newRow("right 10") << "rlbUZoneMem" << "Zóna memória" << QByteArray("\x02\x00", 2);
+        QTest::newRow("right 11") << "rlbUZoneBypass" << "Zóna bypass" << QByteArray("\x04\x00", 2);
+        QTest::newRow("right 12") << "rlbUSmokeClear" << "Füstj. törlése" << QByteArray("\x08\x00", 2);
+        QTest::newRow("right 13") << "rlbUTelArm" << "Tel. Élesítés" << QByteArray("\x10\x00", 2);
+        QTest::newRow("right 14") << "rlbUTelDisarm" << "   Tel. Hatást." << QByteArray("\x20\x00", 2);
+        QTest::newRow("right 15") << "rlbUTelRel" << "Tel. Relé vez." << QByteArray("\x40\x00", 2);
+        QTest::newRow("right 16") << "rlbUTelVoice" << "Tel. Hangrögz." << QByteArray("\x80\x00", 2);
+    }
+
+    void rightsTitles()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, title);
+        QFETCH(QByteArray, word);
+        EditorRig r;
+        QVERIFY(r.open());
+        r.editor.PageControl1->setCurrentIndex(1);
+        QWidget* sheet = r.editor.PageControl1->widget(1);
+        const RotatedLabel* label = nullptr;
+        for (const RotatedLabel* candidate : sheet->findChildren<RotatedLabel*>())
+            if (candidate->text() == title) {
+                QVERIFY2(!label, "two columns with one title");
+                label = candidate;
+            }
+        QVERIFY(label);
+        QCOMPARE(label->objectName(), name);
+        const int middle = label->mapTo(sheet, label->rect().center()).x();
+        CheckColumn* under = nullptr;
+        for (CheckColumn* column : sheet->findChildren<CheckColumn*>()) {
+            const int left = column->mapTo(sheet, QPoint(0, 0)).x();
+            if (middle >= left && middle < left + column->width())
+                under = column;
+        }
+        QVERIFY(under);
+        QTest::mouseClick(under->viewport(), Qt::LeftButton, {}, under->visualItemRect(under->item(1)).center());
+        r.confirm();
+        QCOMPARE(imageBytes(r.image, 28, 2), word);
+    }
 
     // A box left with a refused code, entered again and left with another
     // refused code, gets back the code accepted in between.

@@ -5,9 +5,8 @@
 #include <QFocusEvent>
 
 CodeBox::CodeBox(QWidget* parent)
-    : QLineEdit(parent)
+    : TextBox(params::kCodeDigits, parent)
 {
-    setMaxLength(params::kCodeDigits);
 }
 
 void CodeBox::showCode(const QString& code)
@@ -29,12 +28,12 @@ void CodeBox::focusInEvent(QFocusEvent* event)
 {
     if (movesWithinWindow(*event))
         m_textOnEntry = text();
-    QLineEdit::focusInEvent(event);
+    TextBox::focusInEvent(event);
 }
 
 void CodeBox::focusOutEvent(QFocusEvent* event)
 {
-    QLineEdit::focusOutEvent(event);
+    TextBox::focusOutEvent(event);
     if (movesWithinWindow(*event))
         emit left();
 }

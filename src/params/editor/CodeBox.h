@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QLineEdit>
+#include "params/editor/TextBox.h"
 
 // An edit box for a user or installer code, six characters at most. It
 // remembers the text it held when it was entered, and reports being left
 // for another control of its window (not when the window itself loses the
 // focus).
-class CodeBox : public QLineEdit
+class CodeBox : public TextBox
 {
     Q_OBJECT
 public:

@@ -1,5 +1,7 @@
 #include "params/editor/DigitGrid.h"
 
+#include "params/editor/InputRefusal.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
@@ -78,7 +80,7 @@ void DigitGrid::paintEvent(QPaintEvent*)
 void DigitGrid::keyPressEvent(QKeyEvent* event)
 {
     if (event->matches(QKeySequence::Paste)) {
-        m_row.paste(QApplication::clipboard()->text());
+        paste();
     } else {
         switch (event->key()) {
         case Qt::Key_Backspace: m_row.keyPress(params::DigitCellRow::kBackspace); break;
@@ -101,6 +103,16 @@ void DigitGrid::keyPressEvent(QKeyEvent* event)
     }
     event->accept();
     update();
+}
+
+void DigitGrid::paste()
+{
+    switch (m_row.paste(QApplication::clipboard()->text())) {
+    case params::PasteResult::TooLong: reportRefusedInput(*this, kPasteTooLong); break;
+    case params::PasteResult::NotAllowed: reportRefusedInput(*this, kPasteNotAllowed); break;
+    case params::PasteResult::Pasted:
+    case params::PasteResult::Empty: break;
+    }
 }
 
 void DigitGrid::mousePressEvent(QMouseEvent* event)

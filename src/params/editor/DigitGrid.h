@@ -10,7 +10,9 @@
 // A one-row grid of one-character digit cells: telephone numbers, Contact-ID
 // codes and the customer account. It draws the cells and hands every key to
 // the cell row's rules; it never edits a cell in place. Arrow keys, Home, End
-// and a click pick the cell that the next digit goes into.
+// and a click pick the cell that the next digit goes into. A paste (Ctrl+V,
+// Shift+Insert) is taken whole or not at all; a refused one is reported to
+// the window.
 class DigitGrid : public QWidget
 {
     Q_OBJECT
@@ -49,6 +51,7 @@ private:
     int cellWidth() const;
     QRect cellRect(int column) const;
     void select(int column);
+    void paste();
 
     params::DigitCellRow m_row;
 };

@@ -8,9 +8,9 @@
 #include "params/editor/DigitGrid.h"
 #include "params/editor/NumberBox.h"
 #include "params/editor/RowScrollArea.h"
+#include "params/editor/TextBox.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -77,8 +77,7 @@ EventRow::EventRow(int event, QWidget* parent)
     acgEvent->move(kCodeColumn.x, y);
     acgEvent->setAccessibleName(cellAccessibleName(rowName(event), oneLine(kContactIdLines)));
 
-    edSMS = new QLineEdit(this);
-    edSMS->setMaxLength(params::kSmsLength);
+    edSMS = new TextBox(params::kSmsLength, this);
     place(edSMS, kSmsColumn, y, kControlHeight);
     edSMS->setAccessibleName(cellAccessibleName(rowName(event), kSmsText));
 

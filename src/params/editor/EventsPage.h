@@ -2,6 +2,7 @@
 
 #include "params/ImageLayout.h"
 #include "params/editor/EditorPage.h"
+#include "params/editor/TextBox.h"
 
 #include <array>
 
@@ -9,7 +10,6 @@ class CheckColumn;
 class DigitGrid;
 class NumberBox;
 class QLabel;
-class QLineEdit;
 class RowScrollArea;
 
 // One event report row: the event's name, its Contact-ID code, SMS text and
@@ -25,7 +25,7 @@ public:
 
     QLabel* EventLabel = nullptr; // named by the start-up texts
     DigitGrid* acgEvent = nullptr;
-    QLineEdit* edSMS = nullptr;
+    TextBox* edSMS = nullptr;
     NumberBox* UdHanguz = nullptr;
 
 private:

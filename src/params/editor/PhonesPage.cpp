@@ -6,6 +6,7 @@
 #include "params/editor/ArmingModeBox.h"
 #include "params/editor/DigitGrid.h"
 #include "params/editor/NumberBox.h"
+#include "params/editor/TextBox.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -177,7 +178,8 @@ QWidget* PhonesPage::buildOtherSettings()
     grid->setColumnStretch(0, 1);
     const int timeRow = grid->rowCount();
     const QString timeCaption = kTestTimeCaption + QStringLiteral(" :");
-    meTesztIdopont = new QLineEdit(half);
+    // The mask sets the length; the box's paste keeps to it.
+    meTesztIdopont = new TextBox(0, half);
     meTesztIdopont->setInputMask(kTestTimeMask);
     meTesztIdopont->setAccessibleName(captionName(timeCaption));
     meTesztIdopont->setFixedWidth(meTesztIdopont->fontMetrics().horizontalAdvance(QStringLiteral("00:00")) + 16);

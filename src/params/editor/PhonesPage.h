@@ -2,6 +2,7 @@
 
 #include "params/ImageLayout.h"
 #include "params/editor/EditorPage.h"
+#include "params/editor/TextBox.h"
 
 #include <array>
 
@@ -10,7 +11,6 @@ class DigitGrid;
 class NumberBox;
 class QComboBox;
 class QLabel;
-class QLineEdit;
 
 // One siren output: its mode list, start delay and maximum duration.
 class SirenOutput : public QWidget
@@ -55,7 +55,7 @@ public:
 
     // Right half.
     std::array<SirenOutput*, params::kSirenOutputs> sirens{};     // OUT 1 at 0
-    QLineEdit* meTesztIdopont = nullptr;
+    TextBox* meTesztIdopont = nullptr;
     NumberBox* udTesztGyak = nullptr;
     ArmingModeBox* armingMode = nullptr;
     NumberBox* UdAlarmMax = nullptr;

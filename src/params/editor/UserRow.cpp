@@ -5,10 +5,10 @@
 #include "params/editor/AccessibleName.h"
 #include "params/editor/CodeBox.h"
 #include "params/editor/TableMetrics.h"
+#include "params/editor/TextBox.h"
 
 #include <QGridLayout>
 #include <QLabel>
-#include <QLineEdit>
 
 using params::Field;
 using params::fieldRef;
@@ -34,9 +34,8 @@ UserRow::UserRow(int user, QGridLayout& grid, int gridRow, QWidget* parent)
     lbUser->setFixedHeight(editor::kRowHeight);
     grid.addWidget(lbUser, gridRow, CaptionColumn);
 
-    edUserName = new QLineEdit(parent);
+    edUserName = new TextBox(params::kNameLength, parent);
     edUserName->setObjectName(numbered("edUserName", user));
-    edUserName->setMaxLength(params::kNameLength);
     edUserName->setAccessibleName(cellAccessibleName(row, params::texts::kUserName));
     edUserName->setFixedSize(kNameWidth, editor::kRowHeight);
     grid.addWidget(edUserName, gridRow, NameColumn, Qt::AlignLeft);

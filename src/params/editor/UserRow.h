@@ -1,13 +1,13 @@
 #pragma once
 
 #include "params/ParameterImage.h"
+#include "params/editor/TextBox.h"
 
 #include <QString>
 
 class CodeBox;
 class QGridLayout;
 class QLabel;
-class QLineEdit;
 class QWidget;
 
 // One user of the users table: caption, name and code, placed into the
@@ -24,7 +24,7 @@ public:
     void store(params::ParameterImage& image) const;
 
     QLabel* lbUser;
-    QLineEdit* edUserName;
+    TextBox* edUserName;
     CodeBox* edUserCode;
 
 private:

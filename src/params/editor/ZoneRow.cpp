@@ -5,11 +5,11 @@
 #include "params/editor/NumberBox.h"
 #include "params/editor/RadioGroup.h"
 #include "params/editor/TableMetrics.h"
+#include "params/editor/TextBox.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QRadioButton>
 
 using params::Field;
@@ -73,9 +73,8 @@ ZoneRow::ZoneRow(int zone, QGridLayout& grid, int gridRow, QWidget* parent)
     cbNightSet->setFixedSize(kNightWidth, editor::kRowHeight);
     grid.addWidget(cbNightSet, gridRow, NightColumn, Qt::AlignLeft);
 
-    edZonaNeve = new QLineEdit(parent);
+    edZonaNeve = new TextBox(params::kNameLength, parent);
     edZonaNeve->setObjectName(numbered("edZonaNeve", zone));
-    edZonaNeve->setMaxLength(params::kNameLength);
     edZonaNeve->setAccessibleName(cellAccessibleName(row, params::texts::kZoneName));
     edZonaNeve->setFixedSize(kNameWidth, editor::kRowHeight);
     grid.addWidget(edZonaNeve, gridRow, NameColumn, Qt::AlignLeft);

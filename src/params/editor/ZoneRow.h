@@ -3,6 +3,7 @@
 #include "params/ImageLayout.h"
 #include "params/ParameterImage.h"
 #include "params/SettingTexts.h"
+#include "params/editor/TextBox.h"
 
 #include <QString>
 
@@ -12,7 +13,6 @@ class NumberBox;
 class QComboBox;
 class QGridLayout;
 class QLabel;
-class QLineEdit;
 class QWidget;
 class RadioGroup;
 
@@ -70,7 +70,7 @@ public:
     // with its up-down, in the order of kZoneNumberColumns.
     std::array<NumberBox*, kZoneNumberColumns.size()> numbers{};
     QComboBox* cbNightSet;
-    QLineEdit* edZonaNeve;
+    TextBox* edZonaNeve;
 
 private:
     int m_zone;
