@@ -73,18 +73,16 @@ void TFormEventlistShort::buildControls()
 
 void TFormEventlistShort::btLoadEventsClick()
 {
-    if (!m_link.isOpen()) {
-        prompter().message(text::noSerialLink);
-        return;
-    }
-    btLoadEvents->setEnabled(false);
     QStatusBar* bar = StatusBarEventListShort;
+    if (refusedToStart(bar))
+        return;
+    setDownloadButtonsEnabled(false);
     const auto outcome = m_download.loadEvents([bar](const QString& text) { bar->showMessage(text); });
     if (outcome == monitor::DownloadOutcome::Done)
         FillEventGrid();
     else
         reportOutcome(outcome, bar);
-    btLoadEvents->setEnabled(true);
+    setDownloadButtonsEnabled(true);
 }
 
 void TFormEventlistShort::btLoadNamesClick()
@@ -94,17 +92,29 @@ void TFormEventlistShort::btLoadNamesClick()
 
 void TFormEventlistShort::LoadNames(QStatusBar* statusBar)
 {
-    if (!m_link.isOpen()) {
-        prompter().message(text::noSerialLink);
+    if (refusedToStart(statusBar))
         return;
-    }
-    btLoadEvents->setEnabled(false);
+    setDownloadButtonsEnabled(false);
     const auto outcome = m_download.loadNames([statusBar](const QString& text) { statusBar->showMessage(text); });
     if (outcome == monitor::DownloadOutcome::Done)
         FillEventGrid();
     else
         reportOutcome(outcome, statusBar);
-    btLoadEvents->setEnabled(true);
+    setDownloadButtonsEnabled(true);
+}
+
+bool TFormEventlistShort::refusedToStart(QStatusBar* statusBar)
+{
+    if (m_link.isOpen() && !m_link.transactionRunning())
+        return false;
+    reportOutcome(m_link.isOpen() ? monitor::DownloadOutcome::Busy : monitor::DownloadOutcome::NoLink, statusBar);
+    return true;
+}
+
+void TFormEventlistShort::setDownloadButtonsEnabled(bool enabled)
+{
+    btLoadEvents->setEnabled(enabled);
+    btLoadNames->setEnabled(enabled);
 }
 
 void TFormEventlistShort::reportOutcome(monitor::DownloadOutcome outcome, QStatusBar* statusBar)

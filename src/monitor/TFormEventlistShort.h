@@ -47,6 +47,11 @@ public:
 
 private:
     void buildControls();
+    // True, after saying why (a busy link in `statusBar`), when a download
+    // cannot start now. Nothing is changed then.
+    bool refusedToStart(QStatusBar* statusBar);
+    // Both downloads' buttons, off while either of them runs.
+    void setDownloadButtonsEnabled(bool enabled);
     // Reports what the download's own texts do not: a closed port, a busy
     // link, a refused login.
     void reportOutcome(monitor::DownloadOutcome outcome, QStatusBar* statusBar);

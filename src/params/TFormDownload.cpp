@@ -1,6 +1,7 @@
 #include "params/TFormDownload.h"
 
 #include "link/LinkTexts.h"
+#include "ui/ModalLoop.h"
 #include "ui/Prompter.h"
 #include "params/DataFile.h"
 #include "params/SettingsDiff.h"
@@ -207,7 +208,7 @@ void TFormDownload::btDiffClick()
     switch (reading.read()) {
     case TransferOutcome::Done:
         differences->showDifferences(params::differingSettings(m_image, module));
-        differences->exec();
+        execModal(*differences);
         break;
     case TransferOutcome::PortClosed: prompter().message(text::noSerialLink); break;
     case TransferOutcome::Busy: StatusBar1->showMessage(text::otherTransactionRunning); break;
@@ -242,8 +243,12 @@ void TFormDownload::btSaveClick()
 
 void TFormDownload::btEditClick()
 {
+    // An editor still in its loop keeps its edits: loading the image again
+    // would throw them away.
+    if (modalLoopRunning(m_editor))
+        return;
     m_editor.LoadFromImage();
-    m_editor.exec();
+    execModal(m_editor);
 }
 
 void TFormDownload::btCloseClick()

@@ -1,6 +1,7 @@
 #include "params/TFormOnOffMode.h"
 
 #include "params/editor/RadioGroup.h"
+#include "ui/WindowShell.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -44,7 +45,7 @@ TFormOnOffMode::TFormOnOffMode(QWidget* parent)
     buttons->addStretch(1);
     layout->addLayout(buttons);
     // Wider if the explanations need it: cut off, they would lose their ends.
-    resize(kWidth, kHeight);
+    keepOuterSize(*this, {kWidth, kHeight});
 }
 
 void TFormOnOffMode::btCloseClick()
