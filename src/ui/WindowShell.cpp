@@ -2,9 +2,11 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
 
 void addCloseButton(QWidget& window, std::function<void()> onClick)
 {
@@ -41,11 +43,18 @@ public:
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        // A framed window is moved into its frame (and resized there by some
-        // window managers); the show event comes before either.
         const QEvent::Type type = event->type();
-        if (watched == &m_window && (type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize))
+        if (watched == &m_window && type == QEvent::Show) {
+            // A window manager frames the window after it is shown; the
+            // window system's window hears of it (moved, resized, exposed)
+            // where the widget may hear nothing.
+            m_system = m_window.windowHandle();
+            if (m_system)
+                m_system->installEventFilter(this);
             fit();
+        } else if (watched == m_system && (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Expose)) {
+            fit();
+        }
         return false;
     }
 
@@ -55,14 +64,17 @@ private:
         const QSize frame = m_window.frameGeometry().size() - m_window.geometry().size();
         if (frame.width() <= 0 && frame.height() <= 0)
             return;
-        // Removed before resizing: the resize event must not come back here.
+        // Done before resizing: the resize must not come back here.
         m_window.removeEventFilter(this);
+        if (m_system)
+            m_system->removeEventFilter(this);
         m_window.resize(m_outer - frame);
         deleteLater();
     }
 
     QWidget& m_window;
     const QSize m_outer;
+    QPointer<QWindow> m_system;
 };
 
 } // namespace

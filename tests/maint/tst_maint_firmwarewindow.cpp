@@ -115,7 +115,7 @@ private slots:
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         // The outer size, frame included (the offscreen platform draws one).
-        QCOMPARE(form.frameGeometry().size(), QSize(287, 248));
+        QTRY_COMPARE(form.frameGeometry().size(), QSize(287, 248));
         QTest::mouseClick(form.btClose, Qt::LeftButton);
         QVERIFY(!form.isVisible());
     }

@@ -177,7 +177,7 @@ private slots:
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         // The outer size, frame included (the offscreen platform draws one).
-        QCOMPARE(form.frameGeometry().size(), QSize(767, 419));
+        QTRY_COMPARE(form.frameGeometry().size(), QSize(767, 419));
     }
 
     void teach_data()

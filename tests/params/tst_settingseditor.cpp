@@ -192,7 +192,7 @@ private slots:
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         // The outer size, frame included (the offscreen platform draws one).
-        QCOMPARE(dialog.frameGeometry().height(), 208);
+        QTRY_COMPARE(dialog.frameGeometry().height(), 208);
         QVERIFY(dialog.frameGeometry().width() >= 778);
         for (int i = 0; i < items.size(); ++i) {
             const QRadioButton* item = dialog.rgOnOffMode->button(i);
