@@ -56,8 +56,8 @@ struct FirmwareFile
 // Reads records from `device` until its end, a character 26 or the 2048th
 // line. Empty lines (or lines of blanks) after the last record are ignored;
 // any other line shorter than 135 characters, an empty line before a record,
-// or no record at all refuses the whole file. Only the first 135 characters of a line are kept, so an
-// overlong line costs no memory.
+// or no record at all refuses the whole file. Only the first 135 characters
+// of a line are kept, so an overlong line costs no memory.
 FirmwareFile readFirmware(QIODevice& device);
 FirmwareFile readFirmware(QByteArrayView contents);
 FirmwareFile readFirmwareFile(const QString& path);
