@@ -124,6 +124,10 @@ CommandLine parseCommandLine(const QStringList& arguments)
     const QCommandLineOption nakFirmware(
         QStringLiteral("nak-firmware"),
         QStringLiteral("Never acknowledges firmware frame N (0-511, block address 33 + N)."), QStringLiteral("N"));
+    const QCommandLineOption nakFirmwareOnce(
+        QStringLiteral("nak-firmware-once"),
+        QStringLiteral("Ignores the first write of firmware frame N (0-511) and takes it when it comes again."),
+        QStringLiteral("N"));
     const QCommandLineOption refuseFirmware(QStringLiteral("refuse-firmware"),
                                             QStringLiteral("Never confirms the firmware check."));
     const QCommandLineOption writeFirmware(
@@ -136,7 +140,7 @@ CommandLine parseCommandLine(const QStringList& arguments)
     parser.addOptions({link, code, baud, silent, refuseCode, wrongBlock, badChecksum, programVersion, dataVersion,
                        modem, modemSilent, modemIgnoresHangUp, modemConnect, modemGuard, load, saveOnExit,
                        dropBlock, nakWrite, noActivation, corruptByte, statusForm, seed, still, nakFirmware,
-                       refuseFirmware, writeFirmware, firmwareLines});
+                       nakFirmwareOnce, refuseFirmware, writeFirmware, firmwareLines});
 
     result.helpText = parser.helpText();
     if (!parser.parse(arguments)) {
@@ -193,12 +197,15 @@ CommandLine parseCommandLine(const QStringList& arguments)
         settings.faults.corruptByte = offset;
     }
     settings.faults.refuseFirmware = parser.isSet(refuseFirmware);
-    if (parser.isSet(nakFirmware)) {
+    for (const auto& [option, field] : {std::pair{&nakFirmware, &settings.faults.nakFirmwareFrame},
+                                        std::pair{&nakFirmwareOnce, &settings.faults.nakFirmwareOnce}}) {
+        if (!parser.isSet(*option))
+            continue;
         const std::optional<int> frame =
-            numberOption(parser, nakFirmware, 0, FirmwareReceiver::kMaxFrames - 1, result.error);
+            numberOption(parser, *option, 0, FirmwareReceiver::kMaxFrames - 1, result.error);
         if (!frame)
             return result;
-        settings.faults.nakFirmwareFrame = frame;
+        *field = frame;
     }
     result.writeFirmwarePath = parser.value(writeFirmware);
     if (parser.isSet(firmwareLines)) {

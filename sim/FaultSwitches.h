@@ -21,5 +21,8 @@ struct FaultSwitches
     std::optional<int> corruptByte;
     // Firmware frame (0-511, at block address 33 + N) never taken nor answered.
     std::optional<int> nakFirmwareFrame;
+    // Firmware frame (0-511) whose first write is neither taken nor answered;
+    // it is taken when it comes again.
+    std::optional<int> nakFirmwareOnce;
     bool refuseFirmware = false; // the firmware check is never confirmed
 };

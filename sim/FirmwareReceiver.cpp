@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <span>
+#include <utility>
 
 namespace {
 
@@ -88,6 +89,8 @@ FirmwareReceiver::Answer FirmwareReceiver::take(QByteArrayView hexLine, const Fa
     }
     const int index = address - kFirstAddress;
     if (faults.nakFirmwareFrame == index)
+        return {true, {}};
+    if (faults.nakFirmwareOnce == index && !std::exchange(m_ignoredOnce, true))
         return {true, {}};
     m_frames[std::size_t(index)] = *frame;
     return {true, kAcknowledged};

@@ -55,6 +55,8 @@ private:
     bool controlAgrees(const RawFrame& control) const;
 
     std::vector<std::optional<RawFrame>> m_frames = std::vector<std::optional<RawFrame>>(kMaxFrames);
+    // The frame of the once-ignored fault has been ignored.
+    bool m_ignoredOnce = false;
     int m_restartMs = kDefaultRestartMs;
     QDeadlineTimer m_restartEnds;
 };

@@ -9,7 +9,7 @@
 class DeviceLink;
 
 // Whether a read also requires the frame to carry the requested block number
-// (in the low address byte). The version and clock readers do not check it.
+// (in the low address byte). The version reader does not check it.
 enum class BlockNumberCheck { Required, NotChecked };
 
 // What ends a block write: the parameter and firmware writes wait for "WROK",

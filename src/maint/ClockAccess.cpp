@@ -20,7 +20,8 @@ ClockReading ReadModuleClock(DeviceLink& link, const StatusSink& status)
     ClockReading reading;
     if (!blocks.CheckInstallerCode())
         reading.outcome = ClockOutcome::LoginFailed;
-    else if (blocks.readBlock(frame::kClockAddress, BlockNumberCheck::NotChecked))
+    // A frame of another block (a late answer, a module confused) is no clock.
+    else if (blocks.readBlock(frame::kClockAddress, BlockNumberCheck::Required))
         reading = {ClockOutcome::Done, clockText(link.frameBuffer())};
     status(reading.outcome == ClockOutcome::Done ? QString() : text::readFailed);
     return reading;

@@ -29,7 +29,14 @@ FirmwareLine decodeLine(const QByteArray& chars)
     return line;
 }
 
-// Splits the text into lines and decodes each as it ends.
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == wire::kLF;
+}
+
+// Splits the text into lines and decodes each as it ends. Empty lines (or
+// lines of blanks) after the last record are no lines of the file; one
+// before a record refuses the file at its own line number.
 class LineSplitter
 {
 public:
@@ -50,7 +57,7 @@ public:
             }
             if (m_chars.size() < kRecordChars)
                 m_chars.append(c);
-            m_lineStarted = true;
+            m_lineBlank = m_lineBlank && isBlank(c);
         }
         return true;
     }
@@ -58,12 +65,10 @@ public:
     FirmwareFile finish()
     {
         // A last line without its CR counts; nothing after a final CR does.
-        if (m_result.good() && m_lineStarted && int(m_result.lines.size()) < kMaxLines)
+        if (m_result.good() && !m_chars.isEmpty() && int(m_result.lines.size()) < kMaxLines)
             endLine();
-        if (m_result.good() && m_result.lines.empty()) {
-            m_result.status = FirmwareFile::Status::ShortLine;
-            m_result.lineNumber = 1;
-        }
+        if (m_result.good() && m_result.lines.empty())
+            refuse(1);
         if (!m_result.good())
             m_result.lines.clear();
         return std::move(m_result);
@@ -72,20 +77,35 @@ public:
 private:
     bool endLine()
     {
-        m_lineStarted = false;
-        if (m_chars.size() < kRecordChars) {
-            m_result.status = FirmwareFile::Status::ShortLine;
-            m_result.lineNumber = int(m_result.lines.size()) + 1;
-            return false;
+        const bool blank = std::exchange(m_lineBlank, true);
+        const int number = int(m_result.lines.size()) + m_blankLines + 1;
+        if (blank) {
+            ++m_blankLines;
+            m_chars.clear();
+            return true;
         }
+        if (m_blankLines > 0)
+            return refuse(number - m_blankLines);
+        if (m_chars.size() < kRecordChars)
+            return refuse(number);
         m_result.lines.push_back(decodeLine(m_chars));
         m_chars.clear();
         return int(m_result.lines.size()) < kMaxLines;
     }
 
+    bool refuse(int lineNumber)
+    {
+        m_result.status = FirmwareFile::Status::ShortLine;
+        m_result.lineNumber = lineNumber;
+        return false;
+    }
+
     FirmwareFile m_result;
     QByteArray m_chars;
-    bool m_lineStarted = false;
+    // Nothing but blanks since the line began.
+    bool m_lineBlank = true;
+    // Empty lines since the last record; harmless unless a record follows.
+    int m_blankLines = 0;
     bool m_afterCR = false;
 };
 

@@ -44,8 +44,8 @@ struct FirmwareFile
     Status status = Status::Good;
     // The first 2048 lines; empty unless Good.
     FirmwareLines lines;
-    // ShortLine: the 1-based number of the line that is no record (1 for a
-    // file without any line).
+    // ShortLine: the 1-based number of the first line that is no record (1
+    // for a file without any record).
     int lineNumber = 0;
     // Unreadable: the system's error text.
     QString error;
@@ -54,9 +54,10 @@ struct FirmwareFile
 };
 
 // Reads records from `device` until its end, a character 26 or the 2048th
-// line. A line shorter than 135 characters, or no line at all, refuses the
-// whole file. Only the first 135 characters of a line are kept, so an
-// overlong line costs no memory.
+// line. Empty lines (or lines of blanks) after the last record are ignored;
+// any other line shorter than 135 characters, an empty line before a record,
+// or no record at all refuses the whole file. Only the first 135 characters
+// of a line are kept, so an overlong line costs no memory.
 FirmwareFile readFirmware(QIODevice& device);
 FirmwareFile readFirmware(QByteArrayView contents);
 FirmwareFile readFirmwareFile(const QString& path);

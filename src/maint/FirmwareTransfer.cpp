@@ -16,7 +16,7 @@ const QString& FirmwareTransfer::failureText() const
     return m_link.blocks().failureText();
 }
 
-TransferOutcome FirmwareTransfer::transfer(const FirmwareImage& image, const StatusSink& status,
+TransferOutcome FirmwareTransfer::transfer(FirmwareImage image, const StatusSink& status,
                                            const FrameSink& frameStarted)
 {
     if (!m_link.isOpen())
@@ -58,6 +58,7 @@ bool FirmwareTransfer::sendFrame(const Frame& frame)
 
 CheckOutcome FirmwareTransfer::check(const FirmwareImage& image, const StatusSink& status)
 {
+    const Frame control = image.control;
     if (!m_link.isOpen())
         return CheckOutcome::NoLink;
     const auto transaction = m_link.beginTransaction();
@@ -69,7 +70,7 @@ CheckOutcome FirmwareTransfer::check(const FirmwareImage& image, const StatusSin
         return CheckOutcome::LoginFailed;
     }
     status(text::firmwareChecking);
-    if (!m_link.blocks().writeBlock(image.control, WriteConfirmation::FirmwareConfirmed)) {
+    if (!m_link.blocks().writeBlock(control, WriteConfirmation::FirmwareConfirmed)) {
         status(text::firmwareCheckFailed);
         return CheckOutcome::NotConfirmed;
     }

@@ -42,7 +42,9 @@ public:
 
     explicit FirmwareTransfer(DeviceLink& link);
 
-    TransferOutcome transfer(const FirmwareImage& image, const StatusSink& status, const FrameSink& frameStarted);
+    // Both work on their own copy of the frames: nothing the caller does
+    // while they wait (loading another file) changes what reaches the module.
+    TransferOutcome transfer(FirmwareImage image, const StatusSink& status, const FrameSink& frameStarted);
     CheckOutcome check(const FirmwareImage& image, const StatusSink& status);
 
     // Ends a running transfer before its next attempt; a running wait goes on.

@@ -45,22 +45,40 @@ void TFormClock::buildControls()
     layout->addWidget(StatusBar1);
 }
 
+bool TFormClock::refusedToStart()
+{
+    if (m_link.isOpen() && !m_link.transactionRunning())
+        return false;
+    reportOutcome(m_link.isOpen() ? maint::ClockOutcome::Busy : maint::ClockOutcome::NoLink);
+    return true;
+}
+
+void TFormClock::setButtonsEnabled(bool enabled)
+{
+    btReadClock->setEnabled(enabled);
+    btSetTime->setEnabled(enabled);
+}
+
 void TFormClock::btReadClockClick()
 {
-    btReadClock->setEnabled(false);
+    if (refusedToStart())
+        return;
+    setButtonsEnabled(false);
     const maint::ClockReading reading = maint::ReadModuleClock(m_link, [this](const QString& t) { showStatus(t); });
     if (reading.outcome == maint::ClockOutcome::Done)
         prompter().message(reading.clockLine);
     else
         reportOutcome(reading.outcome);
-    btReadClock->setEnabled(true);
+    setButtonsEnabled(true);
 }
 
 void TFormClock::btSetTimeClick()
 {
-    btSetTime->setEnabled(false);
+    if (refusedToStart())
+        return;
+    setButtonsEnabled(false);
     reportOutcome(maint::SetModuleClock(m_link, m_now, [this](const QString& t) { showStatus(t); }));
-    btSetTime->setEnabled(true);
+    setButtonsEnabled(true);
 }
 
 void TFormClock::reportOutcome(maint::ClockOutcome outcome)

@@ -33,6 +33,12 @@ public:
 private:
     void buildControls();
     void showStatus(const QString& text);
+    // True, after saying why, when a read or a setting cannot start now:
+    // the port is closed or another transaction holds the link. Nothing is
+    // changed then.
+    bool refusedToStart();
+    // Both transactions' buttons, off while either of them runs.
+    void setButtonsEnabled(bool enabled);
     // The message boxes and texts of an outcome that the core does not show.
     void reportOutcome(maint::ClockOutcome outcome);
 

@@ -5,6 +5,7 @@
 #include "link/DeviceLink.h"
 #include "link/LinkTexts.h"
 #include "ui/Prompter.h"
+#include "ui/WindowShell.h"
 #include "params/DataFile.h"
 
 #include <QHBoxLayout>
@@ -16,8 +17,8 @@
 #include <algorithm>
 
 namespace {
-constexpr int kWindowWidth = 287;
-constexpr int kWindowHeight = 248;
+// Frame included.
+constexpr QSize kOuterSize{287, 248};
 } // namespace
 
 TFormFirmware::TFormFirmware(DeviceLink& link, QWidget* parent)
@@ -31,7 +32,7 @@ TFormFirmware::TFormFirmware(DeviceLink& link, QWidget* parent)
 void TFormFirmware::buildControls()
 {
     setWindowTitle(QStringLiteral("Firmware Letöltő"));
-    resize(kWindowWidth, kWindowHeight);
+    keepOuterSize(*this, kOuterSize);
     auto* layout = new QVBoxLayout(this);
     btLoad = new QPushButton(QStringLiteral("Új firmware beolvasása fájlból"), this);
     btStart = new QPushButton(QStringLiteral("Letöltés indítása"), this);
@@ -63,15 +64,22 @@ void TFormFirmware::buildControls()
         connect(button, &QPushButton::clicked, this, handler);
 }
 
-template <typename Outcome>
-void TFormFirmware::reportRefusal(Outcome outcome)
+bool TFormFirmware::refusedToStart()
 {
-    if (outcome == Outcome::NoLink)
+    if (!m_link.isOpen()) {
         prompter().message(text::noSerialLink);
-    else if (outcome == Outcome::Busy)
+        return true;
+    }
+    if (m_link.transactionRunning()) {
         showStatus(text::otherTransactionRunning);
-    else if (outcome == Outcome::LoginFailed)
-        prompter().message(m_transfer.failureText());
+        return true;
+    }
+    return false;
+}
+
+void TFormFirmware::reportLoginFailure()
+{
+    prompter().message(m_transfer.failureText());
 }
 
 void TFormFirmware::btLoadClick()
@@ -99,33 +107,30 @@ void TFormFirmware::btLoadClick()
 
 void TFormFirmware::btStartClick()
 {
-    if (!m_link.isOpen()) {
-        prompter().message(text::noSerialLink);
+    if (refusedToStart())
         return;
-    }
     ProgressBar1->setRange(0, std::max(0, m_image.frameCount() - 1));
     ProgressBar1->setValue(0);
-    setLoadAndStartEnabled(false);
+    setRunning(true);
+    // The transfer sends its own copy of the frames.
     const firmware::TransferOutcome outcome = m_transfer.transfer(
         m_image, [this](const QString& t) { showStatus(t); }, [this](int f) { ProgressBar1->setValue(f); });
-    reportRefusal(outcome);
-    if (outcome == firmware::TransferOutcome::Done)
-        btCRC_Restart->setEnabled(true);
-    setLoadAndStartEnabled(true);
+    if (outcome == firmware::TransferOutcome::LoginFailed)
+        reportLoginFailure();
+    setRunning(false);
 }
 
 void TFormFirmware::btCRC_RestartClick()
 {
-    if (!m_link.isOpen()) {
-        prompter().message(text::noSerialLink);
+    if (refusedToStart())
         return;
-    }
-    setLoadAndStartEnabled(false);
+    setRunning(true);
     const firmware::CheckOutcome outcome = m_transfer.check(m_image, [this](const QString& t) { showStatus(t); });
-    reportRefusal(outcome);
-    if (outcome == firmware::CheckOutcome::Confirmed)
+    if (outcome == firmware::CheckOutcome::LoginFailed)
+        reportLoginFailure();
+    else if (outcome == firmware::CheckOutcome::Confirmed)
         prompter().message(text::firmwareRestarting);
-    setLoadAndStartEnabled(true);
+    setRunning(false);
 }
 
 void TFormFirmware::btStopClick()
@@ -138,10 +143,11 @@ void TFormFirmware::btCloseClick()
     hide();
 }
 
-void TFormFirmware::setLoadAndStartEnabled(bool enabled)
+void TFormFirmware::setRunning(bool running)
 {
-    btLoad->setEnabled(enabled);
-    btStart->setEnabled(enabled);
+    // The check button is enabled whenever nothing runs.
+    for (QPushButton* button : {btLoad, btStart, btCRC_Restart})
+        button->setEnabled(!running);
 }
 
 void TFormFirmware::showStatus(const QString& text)

@@ -40,12 +40,14 @@ public:
 private:
     void buildControls();
     void showStatus(const QString& text);
-    // Disables both while a transfer or check runs and enables them after.
-    void setLoadAndStartEnabled(bool enabled);
-    // What a transfer or check that did not start shows: a closed port, a
-    // busy link, a refused login.
-    template <typename Outcome>
-    void reportRefusal(Outcome outcome);
+    // True, after saying why, when a transfer or check cannot start now: the
+    // port is closed or another transaction holds the link. Nothing is
+    // changed then.
+    bool refusedToStart();
+    // Where a transfer or check begins and ends: loading, starting and
+    // checking are disabled while it runs, enabled again after it.
+    void setRunning(bool running);
+    void reportLoginFailure();
 
     DeviceLink& m_link;
     firmware::FirmwareTransfer m_transfer;

@@ -8,7 +8,9 @@
 #include "link/LinkTexts.h"
 #include "link/Ticks.h"
 #include "link/WaitLoop.h"
+#include "ui/ModalLoop.h"
 #include "ui/Prompter.h"
+#include "ui/WindowShell.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -63,7 +65,7 @@ TFormRF::~TFormRF()
 void TFormRF::buildControls()
 {
     setWindowTitle(text::radioWindowCaption);
-    resize(767, 419);
+    keepOuterSize(*this, kOuterSize);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildSensors());
     layout->addWidget(buildUsers());
@@ -148,12 +150,17 @@ QLayout* TFormRF::buildBottomRow()
     return row;
 }
 
-void TFormRF::openModal()
+bool TFormRF::openModal()
 {
+    // Closed during a teach's pause, the window's loop still runs until the
+    // pause ends: its polling and pause are that loop's.
+    if (modalLoopRunning(*this))
+        return false;
     pauseTicks = kPolling;
     RFTimer->start();
-    exec();
+    execModal(*this);
     RFTimer->stop();
+    return true;
 }
 
 void TFormRF::DecodeRadioReport(const QByteArray& line)
@@ -197,19 +204,36 @@ void TFormRF::pausePolling(int ticks)
     pumpWhile([this] { return pauseTicks > kHeld && RFTimer->isActive(); });
 }
 
-void TFormRF::btTeachA1Click(int tag)
+bool TFormRF::refusedToStart()
 {
     if (!m_link.isOpen()) {
         prompter().message(text::noSerialLink);
-        return;
+        return true;
     }
-    if (!prompter().confirm(text::radioTeachQuestion))
-        return;
-    const auto transaction = m_link.beginTransaction();
-    if (!transaction) {
+    // Refused before the question: a Yes could not be kept.
+    if (m_link.transactionRunning()) {
         prompter().message(text::otherTransactionRunning);
-        return;
+        return true;
     }
+    return false;
+}
+
+std::optional<Transaction> TFormRF::takeLink()
+{
+    // The link may have been taken while the question was open.
+    std::optional<Transaction> transaction = m_link.beginTransaction();
+    if (!transaction)
+        prompter().message(text::otherTransactionRunning);
+    return transaction;
+}
+
+void TFormRF::btTeachA1Click(int tag)
+{
+    if (refusedToStart() || !prompter().confirm(text::radioTeachQuestion))
+        return;
+    const auto transaction = takeLink();
+    if (!transaction)
+        return;
     pausePolling(kTeachPause);
     m_link.SendCommand(std::uint8_t(command::kTeachRadioFirst - 1 + tag));
     pausePolling(kTeachPause);
@@ -218,17 +242,12 @@ void TFormRF::btTeachA1Click(int tag)
 
 void TFormRF::btRFDeleteAllClick()
 {
-    if (!m_link.isOpen()) {
-        prompter().message(text::noSerialLink);
+    if (refusedToStart() || !prompter().confirm(text::radioDeleteQuestion)
+        || !prompter().confirm(text::radioDeleteConfirmation))
         return;
-    }
-    if (!prompter().confirm(text::radioDeleteQuestion) || !prompter().confirm(text::radioDeleteConfirmation))
+    const auto transaction = takeLink();
+    if (!transaction)
         return;
-    const auto transaction = m_link.beginTransaction();
-    if (!transaction) {
-        prompter().message(text::otherTransactionRunning);
-        return;
-    }
     pausePolling(kDeletePause);
     m_link.SendCommand(command::kRadioDeleteAll);
     pausePolling(kDeletePause);

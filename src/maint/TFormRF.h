@@ -2,12 +2,14 @@
 
 #include "maint/RadioReport.h"
 
+#include "link/DeviceLink.h"
+
 #include <QDialog>
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
-class DeviceLink;
 class QGroupBox;
 class QLabel;
 class QProgressBar;
@@ -24,12 +26,16 @@ class TFormRF : public QDialog
     Q_OBJECT
 public:
     static constexpr int kInputs = 12;
+    // Frame included.
+    static constexpr QSize kOuterSize{767, 419};
 
     explicit TFormRF(DeviceLink& link, QWidget* parent = nullptr);
     ~TFormRF() override;
 
     // Shows the window modally; polls the radio devices while it is open.
-    void openModal();
+    // False, and nothing done, while an earlier opening has not yet returned
+    // (the window was closed during a teach's pause).
+    bool openModal();
 
     // The decoder the dispatcher calls with each "AT_<" line.
     void DecodeRadioReport(const QByteArray& line);
@@ -65,6 +71,11 @@ private:
     void showReport(const maint::RadioReport& report);
     // Sets `pauseTicks` and pumps until the ticks have brought it down to 1.
     void pausePolling(int ticks);
+    // True, after saying why, when the port is closed or another transaction
+    // holds the link; asked before any question.
+    bool refusedToStart();
+    // The link for a teach or delete, or nothing after saying it is taken.
+    std::optional<Transaction> takeLink();
 
     DeviceLink& m_link;
 };

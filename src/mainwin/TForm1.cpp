@@ -5,6 +5,7 @@
 #include "link/Ticks.h"
 #include "mainwin/MainTexts.h"
 #include "monitor/AlarmStop.h"
+#include "ui/ModalLoop.h"
 #include "ui/Prompter.h"
 #include "mainwin/SettingsFile.h"
 #include "mainwin/TSerialForm.h"
@@ -302,23 +303,45 @@ void TForm1::btEventlistShortClick()
 
 void TForm1::btAskVersionClick()
 {
+    if (!m_link.isOpen()) {
+        prompter().message(text::noSerialLink);
+        return;
+    }
+    // Refused in a box, like the result: the status bar may be showing the
+    // progress of the transaction that holds the link.
+    if (m_link.transactionRunning()) {
+        prompter().message(text::otherTransactionRunning);
+        return;
+    }
     btAskVersion->setEnabled(false);
     QString result;
-    if (!m_link.isOpen()) {
-        result = text::noSerialLink;
-    } else if (auto transaction = m_link.beginTransaction()) {
+    if (const auto transaction = m_link.beginTransaction())
         result = QueryVersion(m_link, [this](const QString& text) { showStatus(text); });
-    } else {
-        showStatus(text::otherTransactionRunning);
-    }
     if (!result.isEmpty())
         prompter().message(result);
     btAskVersion->setEnabled(true);
 }
 
+bool TForm1::modalWindowStillOpen()
+{
+    // Closed during one of its waits, a modal window returns only when the
+    // wait ends. Until then none of them opens: the window again would run
+    // inside its own loop, and the radio window would stop the status
+    // window's polling under its quiet spell.
+    for (const QDialog* window : {static_cast<const QDialog*>(m_windows.status),
+                                  static_cast<const QDialog*>(m_windows.clock),
+                                  static_cast<const QDialog*>(m_windows.radio)}) {
+        if (window && modalLoopRunning(*window)) {
+            showStatus(text::otherTransactionRunning);
+            return true;
+        }
+    }
+    return false;
+}
+
 void TForm1::btStatusClick()
 {
-    if (!m_windows.status)
+    if (!m_windows.status || modalWindowStillOpen())
         return;
     CodeTimerPause pause(m_link.codeTimer());
     m_windows.status->openModal();
@@ -326,22 +349,28 @@ void TForm1::btStatusClick()
 
 void TForm1::btClockClick()
 {
-    if (m_windows.clock)
-        m_windows.clock->exec();
+    if (m_windows.clock && !modalWindowStillOpen())
+        execModal(*m_windows.clock);
 }
 
 void TForm1::btSotpAllAlarmClick()
 {
+    // Refused before the question (a Yes could not be kept), and in a box:
+    // a status line would be overwritten before the installer could take it
+    // for anything but a stop.
+    if (m_link.transactionRunning()) {
+        prompter().message(text::otherTransactionRunning);
+        return;
+    }
     if (!prompter().confirm(text::alarmStopQuestion))
         return;
     if (!m_link.isOpen()) {
         prompter().message(text::noSerialLink);
         return;
     }
+    // The link may have been taken while the question was open.
     auto transaction = m_link.beginTransaction();
     if (!transaction) {
-        // Said in a box: a status line would be overwritten before the
-        // installer could take it for anything but a stop.
         prompter().message(text::otherTransactionRunning);
         return;
     }
@@ -357,7 +386,7 @@ void TForm1::btSotpAllAlarmClick()
 
 void TForm1::btRFlearnClick()
 {
-    if (!m_windows.radio)
+    if (!m_windows.radio || modalWindowStillOpen())
         return;
     m_link.flags().radioTeachFailed = false;
     CodeTimerPause pause(m_link.codeTimer());

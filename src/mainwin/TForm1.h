@@ -117,6 +117,9 @@ private:
     void showStatus(const QString& text);
     // Shows a window that is not modal and brings it to the front.
     static void present(QWidget* window);
+    // True, after saying so, while the status, clock or radio window is
+    // still in its modal loop.
+    bool modalWindowStillOpen();
 
     DeviceLink& m_link;
     ModemDialer m_modem;

@@ -83,12 +83,10 @@ void TFormEventlistShort::buildControls()
 
 void TFormEventlistShort::btLoadEventsClick()
 {
-    if (!m_link.isOpen()) {
-        prompter().message(text::noSerialLink);
-        return;
-    }
-    setDownloadRunning(true);
     QStatusBar* bar = StatusBarEventListShort;
+    if (refusedToStart(bar))
+        return;
+    setDownloadButtonsEnabled(false);
     const auto outcome = m_download.loadEvents([bar](const QString& text) { bar->showMessage(text); });
     if (outcome == monitor::DownloadOutcome::Done) {
         FillEventGrid();
@@ -96,7 +94,7 @@ void TFormEventlistShort::btLoadEventsClick()
     } else {
         reportOutcome(outcome, bar);
     }
-    setDownloadRunning(false);
+    setDownloadButtonsEnabled(true);
 }
 
 void TFormEventlistShort::btLoadNamesClick()
@@ -106,23 +104,30 @@ void TFormEventlistShort::btLoadNamesClick()
 
 void TFormEventlistShort::LoadNames(QStatusBar* statusBar)
 {
-    if (!m_link.isOpen()) {
-        prompter().message(text::noSerialLink);
+    if (refusedToStart(statusBar))
         return;
-    }
-    setDownloadRunning(true);
+    setDownloadButtonsEnabled(false);
     const auto outcome = m_download.loadNames([statusBar](const QString& text) { statusBar->showMessage(text); });
     if (outcome == monitor::DownloadOutcome::Done)
         FillEventGrid();
     else
         reportOutcome(outcome, statusBar);
-    setDownloadRunning(false);
+    setDownloadButtonsEnabled(true);
 }
 
-void TFormEventlistShort::setDownloadRunning(bool running)
+bool TFormEventlistShort::refusedToStart(QStatusBar* statusBar)
 {
-    btLoadEvents->setEnabled(!running);
-    btSaveCsv->setEnabled(!running && m_eventsShown);
+    if (m_link.isOpen() && !m_link.transactionRunning())
+        return false;
+    reportOutcome(m_link.isOpen() ? monitor::DownloadOutcome::Busy : monitor::DownloadOutcome::NoLink, statusBar);
+    return true;
+}
+
+void TFormEventlistShort::setDownloadButtonsEnabled(bool enabled)
+{
+    btLoadEvents->setEnabled(enabled);
+    btLoadNames->setEnabled(enabled);
+    btSaveCsv->setEnabled(enabled && m_eventsShown);
 }
 
 void TFormEventlistShort::btSaveCsvClick()

@@ -52,8 +52,12 @@ public:
 
 private:
     void buildControls();
-    // The buttons while a download of this window runs, and after it.
-    void setDownloadRunning(bool running);
+    // True, after saying why (a busy link in `statusBar`), when a download
+    // cannot start now. Nothing is changed then.
+    bool refusedToStart(QStatusBar* statusBar);
+    // Both downloads' buttons and the save button, off while either
+    // download runs; saving needs a list shown.
+    void setDownloadButtonsEnabled(bool enabled);
     // Reports what the download's own texts do not: a closed port, a busy
     // link, a refused login.
     void reportOutcome(monitor::DownloadOutcome outcome, QStatusBar* statusBar);

@@ -13,6 +13,7 @@
 #include "link/Ticks.h"
 #include "link/WaitLoop.h"
 #include "monitor/AlarmStop.h"
+#include "ui/ModalLoop.h"
 #include "ui/Prompter.h"
 #include "ui/WindowShell.h"
 
@@ -58,12 +59,17 @@ void TFormStatus::plugReceivers()
     receivers.moduleMessage = [this](const QByteArray& line) { ShowModuleMessage(line); };
 }
 
-void TFormStatus::openModal()
+bool TFormStatus::openModal()
 {
+    // Closed during a quiet spell or a download, the window's loop still runs
+    // until that ends: the polling and its hold are that loop's.
+    if (modalLoopRunning(*this))
+        return false;
     StatusTimer->start();
     m_poll.resume();
-    exec();
+    execModal(*this);
     StatusTimer->stop();
+    return true;
 }
 
 void TFormStatus::stopPolling()
@@ -174,19 +180,30 @@ void TFormStatus::btLoadZoneNamesClick()
         prompter().message(text::otherTransactionRunning);
         return;
     }
-    btLoadZoneNames->setEnabled(false);
+    setHoldingButtonsEnabled(false);
     StatusBar1->showMessage(text::statusNamesLoading);
     holdPolling(kQuietBeforeNames);
     m_link.SendCommand(command::kCodeCheck);
     m_eventList.LoadNames(StatusBar1);
     StatusBar1->clearMessage();
     m_poll.resume();
-    btLoadZoneNames->setEnabled(true);
+    setHoldingButtonsEnabled(true);
     RefreshInputCaptions();
+}
+
+void TFormStatus::setHoldingButtonsEnabled(bool enabled)
+{
+    btLoadZoneNames->setEnabled(enabled);
+    btSotpAllAlarm->setEnabled(enabled);
 }
 
 void TFormStatus::btSotpAllAlarmClick()
 {
+    // Refused before the question: a Yes could not be kept.
+    if (m_link.transactionRunning()) {
+        prompter().message(text::otherTransactionRunning);
+        return;
+    }
     if (!prompter().confirm(text::alarmStopQuestion))
         return;
     if (!m_link.isOpen()) {
@@ -198,7 +215,7 @@ void TFormStatus::btSotpAllAlarmClick()
         prompter().message(text::otherTransactionRunning);
         return;
     }
-    btSotpAllAlarm->setEnabled(false);
+    setHoldingButtonsEnabled(false);
     StatusBar1->showMessage(text::alarmsStopping);
     // Polling stays held from the first quiet spell until the verdict has
     // been shown: no RPWS or RPWE goes out between the stop commands.
@@ -208,7 +225,7 @@ void TFormStatus::btSotpAllAlarmClick()
     m_link.SendCommand(command::kAlarmStop);
     const CodeVerdict verdict = m_link.blocks().sendForVerdict(command::kAlarmStop, ticks::kAlarmStop);
     prompter().message(text::alarmStopVerdict(verdict, m_link.isOpen()));
-    btSotpAllAlarm->setEnabled(true);
+    setHoldingButtonsEnabled(true);
     StatusBar1->clearMessage();
     m_poll.resume();
 }

@@ -37,8 +37,10 @@ public:
     explicit TFormStatus(DeviceLink& link, TFormEventlistShort& eventList, QWidget* parent = nullptr);
     ~TFormStatus() override;
 
-    // Shows the window modally; polls the module while it is open.
-    void openModal();
+    // Shows the window modally; polls the module while it is open. False,
+    // and nothing done, while an earlier opening has not yet returned (the
+    // window was closed during one of its waits).
+    bool openModal();
     // Ends polling (the radio window takes the line).
     void stopPolling();
 
@@ -133,6 +135,9 @@ private:
     void sendPartitionCommand(std::uint8_t index);
     // Holds polling at `ticks` and pumps until the hold has run down to 1.
     void holdPolling(int ticks);
+    // The names download and the alarm stop each hold polling for their
+    // quiet spells: neither may start while the other runs.
+    void setHoldingButtonsEnabled(bool enabled);
 
     DeviceLink& m_link;
     TFormEventlistShort& m_eventList;

@@ -2,6 +2,7 @@
 
 #include "link/DeviceLink.h"
 #include "link/LinkTexts.h"
+#include "ui/ModalLoop.h"
 #include "ui/Prompter.h"
 #include "archive/ImageArchive.h"
 #include "params/DataFile.h"
@@ -246,7 +247,7 @@ void TFormDownload::btDiffClick()
     switch (reading.read()) {
     case TransferOutcome::Done:
         differences->showDifferences(params::differingSettings(m_image, module));
-        differences->exec();
+        execModal(*differences);
         break;
     case TransferOutcome::PortClosed: prompter().message(text::noSerialLink); break;
     case TransferOutcome::Busy: StatusBar1->showMessage(text::otherTransactionRunning); break;
@@ -314,8 +315,12 @@ void TFormDownload::btSaveClick()
 
 void TFormDownload::btEditClick()
 {
+    // An editor still in its loop keeps its edits: loading the image again
+    // would throw them away.
+    if (modalLoopRunning(m_editor))
+        return;
     m_editor.LoadFromImage();
-    m_editor.exec();
+    execModal(m_editor);
 }
 
 params::SheetHeader TFormDownload::sheetHeader() const

@@ -2,6 +2,7 @@
 
 #include "params/SettingTexts.h"
 #include "params/editor/RadioGroup.h"
+#include "ui/WindowShell.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -28,7 +29,7 @@ TFormOnOffMode::TFormOnOffMode(QWidget* parent)
     buttons->addStretch(1);
     layout->addLayout(buttons);
     // Wider if the explanations need it: cut off, they would lose their ends.
-    resize(kWidth, kHeight);
+    keepOuterSize(*this, {kWidth, kHeight});
 }
 
 void TFormOnOffMode::btCloseClick()

@@ -14,6 +14,7 @@ class TFormOnOffMode : public QDialog
 {
     Q_OBJECT
 public:
+    // The outer size, frame included.
     static constexpr int kWidth = 778;
     static constexpr int kHeight = 208;
     // The settings editor's small font.

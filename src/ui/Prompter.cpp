@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QSet>
 
 namespace {
 
@@ -14,45 +15,77 @@ QWidget* dialogParent()
     return QApplication::activeWindow();
 }
 
+// The real dialogs. A box is not opened again while the same one is still
+// open: a timer or a click that reaches its opener from inside the box's own
+// loop gets the answer of a box closed at once (no question answered Yes, no
+// file chosen), and the box on the screen stays the only one.
 class DialogPrompter final : public Prompter
 {
 public:
     void message(const QString& text) override
     {
-        QMessageBox::information(dialogParent(), kApplicationTitle, text);
+        once(u'm' + text, false, [&] {
+            QMessageBox::information(dialogParent(), kApplicationTitle, text);
+            return false;
+        });
     }
 
     void error(const QString& text) override
     {
-        QMessageBox::critical(dialogParent(), kApplicationTitle, text);
+        once(u'e' + text, false, [&] {
+            QMessageBox::critical(dialogParent(), kApplicationTitle, text);
+            return false;
+        });
     }
 
     bool confirm(const QString& question) override
     {
-        return QMessageBox::question(dialogParent(), kApplicationTitle, question,
-                                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-            == QMessageBox::Yes;
+        return once(u'q' + question, false, [&] {
+            return QMessageBox::question(dialogParent(), kApplicationTitle, question,
+                                         QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+                == QMessageBox::Yes;
+        });
     }
 
     QString openFileName(const QString& filter, const QString& defaultSuffix,
                          const QString& initialName) override
     {
-        return run(QFileDialog::AcceptOpen, filter, defaultSuffix, initialName);
+        return once(kFileDialog, QString(),
+                    [&] { return run(QFileDialog::AcceptOpen, filter, defaultSuffix, initialName); });
     }
 
     QString saveFileName(const QString& filter, const QString& defaultSuffix,
                          const QString& initialName) override
     {
-        return run(QFileDialog::AcceptSave, filter, defaultSuffix, initialName);
+        return once(kFileDialog, QString(),
+                    [&] { return run(QFileDialog::AcceptSave, filter, defaultSuffix, initialName); });
     }
 
     bool choosePrinter(QPrinter& printer) override
     {
-        QPrintDialog dialog(&printer, dialogParent());
-        return dialog.exec() == QDialog::Accepted;
+        return once(QStringLiteral("p"), false, [&] {
+            QPrintDialog dialog(&printer, dialogParent());
+            return dialog.exec() == QDialog::Accepted;
+        });
     }
 
 private:
+    // One file dialog at a time, whichever kind.
+    static inline const QString kFileDialog = QStringLiteral("f");
+
+    // Runs `show` unless the box named `key` is open already; `dismissed`
+    // is the answer then.
+    template <typename Answer, typename Show>
+    Answer once(const QString& key, Answer dismissed, Show show)
+    {
+        if (m_open.contains(key))
+            return dismissed;
+        m_open.insert(key);
+        Answer answer = show();
+        m_open.remove(key);
+        return answer;
+    }
+
     static QString run(QFileDialog::AcceptMode mode, const QString& filter, const QString& defaultSuffix,
                        const QString& initialName)
     {
@@ -66,6 +99,8 @@ private:
             return QString();
         return dialog.selectedFiles().constFirst();
     }
+
+    QSet<QString> m_open;
 };
 
 DialogPrompter g_dialogs;

@@ -38,29 +38,32 @@ private slots:
     {
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<bool>("shortLine");
+        QTest::addColumn<QByteArray>("appended"); // to the demo file
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QStringList>("lastLines");
         QTest::addColumn<int>("framesStarted");
-        QTest::newRow("confirmed") << QStringList{} << false << 0
-                                   << QStringList{"CRC ellenőrzés...", "A CRC ellenőrzés sikerült.",
-                                                  "A firmware ellenőrzés sikerült, az Sentrova modul újraindul, "
-                                                  "ezért a kapcsolat megszakad!"}
-                                   << 3;
+        const QStringList confirmed{"CRC ellenőrzés...", "A CRC ellenőrzés sikerült.",
+                                    "A firmware ellenőrzés sikerült, az Sentrova modul újraindul, "
+                                    "ezért a kapcsolat megszakad!"};
+        QTest::newRow("confirmed") << QStringList{} << false << QByteArray() << 0 << confirmed << 3;
+        QTest::newRow("empty lines at the end")
+            << QStringList{} << false << QByteArray("\r\n \r\n") << 0 << confirmed << 3;
         QTest::newRow("frame never acknowledged")
-            << QStringList{"--nak-firmware", "1"} << false << 2
+            << QStringList{"--nak-firmware", "1"} << false << QByteArray() << 2
             << QStringList{"frame 2/3", "Hiba történt az áttöltés közben!"} << 2;
-        QTest::newRow("check refused") << QStringList{"--refuse-firmware"} << false << 2
+        QTest::newRow("check refused") << QStringList{"--refuse-firmware"} << false << QByteArray() << 2
                                        << QStringList{"CRC ellenőrzés...", "Hiba történt ellenőrzés közben!"} << 3;
-        QTest::newRow("code refused") << QStringList{"--refuse-code"} << false << 2
+        QTest::newRow("code refused") << QStringList{"--refuse-code"} << false << QByteArray() << 2
                                       << QStringList{"Hiba történt az áttöltés közben!", " Hibás telepítői azonosító!"}
                                       << 0;
-        QTest::newRow("short line") << QStringList{} << true << 2 << QStringList{} << 0;
+        QTest::newRow("short line") << QStringList{} << true << QByteArray() << 2 << QStringList{} << 0;
     }
 
     void firmware()
     {
         QFETCH(QStringList, options);
         QFETCH(bool, shortLine);
+        QFETCH(QByteArray, appended);
         QFETCH(int, exitCode);
         QFETCH(QStringList, lastLines);
         QFETCH(int, framesStarted);
@@ -71,6 +74,11 @@ private slots:
                             {QStringLiteral("--write-firmware"), path, QStringLiteral("--lines"), QStringLiteral("9")})
                      .exitCode,
                  0);
+        if (!appended.isEmpty()) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::Append));
+            QCOMPARE(file.write(appended), appended.size());
+        }
         if (shortLine) {
             QFile file(path);
             QVERIFY(file.resize(135 + 2 + 100));

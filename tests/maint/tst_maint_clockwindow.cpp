@@ -8,10 +8,11 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
-enum class Module { Good, RefusesCode, BadChecksum, RefusesWrite, PortClosed };
+enum class Module { Good, RefusesCode, BadChecksum, WrongBlock, RefusesWrite, PortClosed };
 
 struct ClockFixture
 {
@@ -40,6 +41,7 @@ struct ClockFixture
         s.live = false;
         s.faults.refuseCode = kind == Module::RefusesCode;
         s.faults.badChecksum = kind == Module::BadChecksum;
+        s.faults.wrongBlock = kind == Module::WrongBlock;
         return s;
     }
 
@@ -109,6 +111,40 @@ private slots:
         QVERIFY(f.form.btSetTime->isEnabled());
     }
 
+    // While one of the two waits, the other button is off; a click that
+    // comes while another window's transaction holds the link is refused and
+    // changes nothing but the status text.
+    void oneTransactionAtATime()
+    {
+        ClockFixture f(Module::Good);
+        QVERIFY(f.connected);
+        f.m.sim.module().faults().silent = true;
+        QList<bool> setEnabledWhileReading;
+        QTimer::singleShot(5 * kTestTickMs, &f.form, [&] {
+            setEnabledWhileReading << f.form.btSetTime->isEnabled();
+            QTest::mouseClick(f.form.btSetTime, Qt::LeftButton);
+            setEnabledWhileReading << f.form.btReadClock->isEnabled();
+        });
+        QStringList texts;
+        QObject::connect(f.form.StatusBar1, &QStatusBar::messageChanged, &f.form,
+                         [&texts](const QString& t) { texts << t; });
+        QTest::mouseClick(f.form.btReadClock, Qt::LeftButton);
+        QCOMPARE(setEnabledWhileReading, (QList<bool>{false, false}));
+        QCOMPARE(texts.first(), QStringLiteral("Óra lekérdezése..."));
+        QVERIFY(!texts.contains(QStringLiteral("Egy másik művelet folyamatban van.")));
+        QCOMPARE(f.m.received("RPWD").size(), 1);
+
+        const auto other = f.m.link.beginTransaction();
+        f.m.sim.clearReceivedLines();
+        for (QPushButton* button : {f.form.btReadClock, f.form.btSetTime}) {
+            QTest::mouseClick(button, Qt::LeftButton);
+            QCOMPARE(f.form.StatusBar1->currentMessage(), QStringLiteral("Egy másik művelet folyamatban van."));
+            QVERIFY(f.form.btReadClock->isEnabled() && f.form.btSetTime->isEnabled());
+        }
+        QTest::qWait(5 * kTestTickMs);
+        QCOMPARE(f.m.sim.receivedLines(), QByteArrayList());
+    }
+
     void failures_data()
     {
         QTest::addColumn<bool>("setting");
@@ -121,6 +157,8 @@ private slots:
         const QString setFailed = QStringLiteral("Hiba történt órabeállítás közben!");
         QTest::newRow("read: code refused") << false << Module::RefusesCode << QStringList{wrongCode} << readFailed;
         QTest::newRow("read: bad block") << false << Module::BadChecksum << QStringList{} << readFailed;
+        // A good frame that carries block FFFF (the module answers FFFE + 1).
+        QTest::newRow("read: another block number") << false << Module::WrongBlock << QStringList{} << readFailed;
         QTest::newRow("read: port closed") << false << Module::PortClosed << QStringList{noLink} << QString();
         QTest::newRow("set: code refused") << true << Module::RefusesCode << QStringList{wrongCode} << setFailed;
         QTest::newRow("set: WRFLERR") << true << Module::RefusesWrite << QStringList{} << setFailed;

@@ -76,7 +76,7 @@ private slots:
         QTest::newRow("< and =") << QByteArray("<=") << 0xCD;
         QTest::newRow("> and ?") << QByteArray(">?") << 0xEF;
         QTest::newRow("lower case is 0") << QByteArray("af") << 0x00;
-        QTest::newRow("@ and G are 0") << QByteArray("@G") << 0x00;
+        QTest::newRow("G and @ are 0") << QByteArray("G@") << 0x00;
         QTest::newRow("low blank is -16") << QByteArray("5 ") << 0x40;
         QTest::newRow("high blank wraps") << QByteArray(" 5") << 0x05;
     }
@@ -109,7 +109,12 @@ private slots:
         QTest::newRow("empty file") << QByteArray() << 0 << 1;
         QTest::newRow("only 26") << QByteArray("\x1a") << 0 << 1;
         QTest::newRow("134 characters") << rec + "\r\n" + rec.left(134) + "\r\n" << 0 << 2;
-        QTest::newRow("blank line") << rec + "\r\n\r\n" + rec + "\r\n" << 0 << 2;
+        QTest::newRow("empty line before a record") << rec + "\r\n\r\n" + rec + "\r\n" << 0 << 2;
+        QTest::newRow("empty first line") << "\r\n" + rec + "\r\n" << 0 << 1;
+        QTest::newRow("two empty lines, then a short line") << rec + "\r\n\r\n\r\nshort\r\n" << 0 << 2;
+        QTest::newRow("empty lines at the end") << rec + "\r\n" + rec + "\r\n\r\n\r\n" << 2 << 0;
+        QTest::newRow("blanks and a lone LF at the end") << rec + "\r\n  \r\n\t\r\n\n" << 1 << 0;
+        QTest::newRow("only empty lines") << QByteArray("\r\n\r\n") << 0 << 1;
         QTest::newRow("lines after 2048 unread") << plainFile(2048) + "short\r\n" << 2048 << 0;
     }
 

@@ -7,6 +7,7 @@
 
 #include "DemoFirmware.h"
 #include "app/StartUp.h"
+#include "maint/FirmwareTransfer.h"
 #include "maint/TFormFirmware.h"
 #include "mainwin/SettingsFile.h"
 #include "mainwin/TForm1.h"
@@ -25,7 +26,7 @@ const QString kWrongCode = QStringLiteral(" Hibás telepítői azonosító!");
 const QString kTransferFailed = QStringLiteral("Hiba történt az áttöltés közben!");
 const QString kCheckFailed = QStringLiteral("Hiba történt ellenőrzés közben!");
 
-enum class Fault { NakFrame1, RefuseCodeOnTransfer, RefuseFirmware, RefuseCodeOnCheck };
+enum class Fault { NakFrame1, NakFrame1Once, RefuseCodeOnTransfer, RefuseFirmware, RefuseCodeOnCheck };
 
 struct FirmwareFixture
 {
@@ -66,6 +67,16 @@ struct FirmwareFixture
 
     // Frames written: the "WRFL" lines that came.
     qsizetype writes() const { return m.received("WRFL").size(); }
+    // The frames written, each as the line of hex digits after its "WRFL".
+    QByteArrayList written() const
+    {
+        QByteArrayList frames;
+        const QByteArrayList& lines = m.sim.receivedLines();
+        for (qsizetype i = 0; i + 1 < lines.size(); ++i)
+            if (lines[i] == "WRFL")
+                frames << lines[i + 1];
+        return frames;
+    }
     QString status() const { return form.StatusBar1->currentMessage(); }
 
     QTemporaryDir dir;
@@ -90,7 +101,6 @@ private slots:
         DeviceLink link;
         TFormFirmware form(link);
         QCOMPARE(form.windowTitle(), QStringLiteral("Firmware Letöltő"));
-        QCOMPARE(form.size(), QSize(287, 248));
         const std::pair<QPushButton*, const char*> buttons[] = {
             {form.btLoad, "Új firmware beolvasása fájlból"},
             {form.btStart, "Letöltés indítása"},
@@ -104,6 +114,8 @@ private slots:
         QVERIFY(form.btCRC_Restart->isEnabled() && form.btStop->isEnabled());
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
+        // The outer size, frame included (the offscreen platform draws one).
+        QTRY_COMPARE(form.frameGeometry().size(), QSize(287, 248));
         QTest::mouseClick(form.btClose, Qt::LeftButton);
         QVERIFY(!form.isVisible());
     }
@@ -171,6 +183,9 @@ private slots:
         QTest::addColumn<int>("writes");
         // Frame 1 three times; frame 2 never.
         QTest::newRow("frame never acknowledged") << Fault::NakFrame1 << QStringList{} << kTransferFailed << 4;
+        // Frame 1 twice; the transfer goes on with frame 2.
+        QTest::newRow("frame acknowledged on its second attempt")
+            << Fault::NakFrame1Once << QStringList{} << QStringLiteral("Az áttöltés sikerült!") << 4;
         QTest::newRow("code refused on transfer")
             << Fault::RefuseCodeOnTransfer << QStringList{kWrongCode} << kTransferFailed << 0;
         QTest::newRow("check not confirmed") << Fault::RefuseFirmware << QStringList{} << kCheckFailed << 4;
@@ -188,6 +203,7 @@ private slots:
         QVERIFY(f.connected);
         FaultSwitches& faults = f.m.sim.module().faults();
         faults.nakFirmwareFrame = fault == Fault::NakFrame1 ? std::optional<int>(1) : std::nullopt;
+        faults.nakFirmwareOnce = fault == Fault::NakFrame1Once ? std::optional<int>(1) : std::nullopt;
         faults.refuseCode = fault == Fault::RefuseCodeOnTransfer;
         faults.refuseFirmware = fault == Fault::RefuseFirmware;
         f.transfer(9);
@@ -200,6 +216,60 @@ private slots:
         QCOMPARE(f.status(), status);
         QCOMPARE(f.writes(), writes);
         QVERIFY(f.form.btLoad->isEnabled() && f.form.btStart->isEnabled());
+    }
+
+    // A frame that the module does not take keeps the transfer on it for
+    // three attempts; neither the check button nor loading another file
+    // meanwhile may touch the transfer or the buttons it disabled.
+    void clicksDuringATransferChangeNothing()
+    {
+        FirmwareFixture f;
+        QVERIFY(f.connected);
+        f.m.sim.module().faults().nakFirmwareFrame = 0;
+        QByteArray otherFile = simfirmware::demoFirmwareFile(9);
+        otherFile[20] = otherFile[20] == '0' ? '1' : '0'; // another data byte in frame 0
+        const QString other = f.file(QStringLiteral("other.GSF"), otherFile);
+        struct Enabled
+        {
+            bool load, start, check;
+            bool operator==(const Enabled&) const = default;
+        };
+        QList<Enabled> whileRunning;
+        // Inside the first attempt's 80 ticks.
+        QTimer::singleShot(30 * kTestTickMs, &f.form, [&] {
+            QTest::mouseClick(f.form.btCRC_Restart, Qt::LeftButton);
+            f.prompter.files.push_back(other);
+            QTest::mouseClick(f.form.btLoad, Qt::LeftButton);
+            whileRunning << Enabled{f.form.btLoad->isEnabled(), f.form.btStart->isEnabled(),
+                                    f.form.btCRC_Restart->isEnabled()};
+        });
+        f.transfer(9);
+
+        QCOMPARE(whileRunning, QList<Enabled>{(Enabled{false, false, false})});
+        const QByteArrayList frames = f.written();
+        QCOMPARE(frames.size(), 3);
+        QCOMPARE(frames[1], frames[0]);
+        QCOMPARE(frames[2], frames[0]);
+        QCOMPARE(f.status(), kTransferFailed);
+        QCOMPARE(f.prompter.files.size(), std::size_t(1)); // the file dialog never ran
+        QVERIFY(f.form.btLoad->isEnabled() && f.form.btStart->isEnabled() && f.form.btCRC_Restart->isEnabled());
+    }
+
+    // The transfer sends its own copy of the frames: what the caller's copy
+    // becomes during a wait does not reach the module.
+    void transferSendsItsOwnFrames()
+    {
+        FirmwareFixture f;
+        QVERIFY(f.connected);
+        f.m.sim.module().faults().nakFirmwareFrame = 0;
+        firmware::FirmwareImage image =
+            firmware::BuildFirmwareFrames(firmware::readFirmware(simfirmware::demoFirmwareFile(4)).lines);
+        QTimer::singleShot(30 * kTestTickMs, &f.form, [&image] { image.frames[0].fill(0); });
+        firmware::FirmwareTransfer transfer(f.m.link);
+        const auto outcome = transfer.transfer(image, [](const QString&) {}, [](int) {});
+        QCOMPARE(outcome, firmware::TransferOutcome::FrameFailed);
+        QCOMPARE(f.written(), QByteArrayList(3, f.written().value(0)));
+        QVERIFY(!f.written().value(0).startsWith(QByteArray(512, '0')));
     }
 
     void stopDuringAFramesWait()

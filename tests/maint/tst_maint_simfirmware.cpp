@@ -116,41 +116,60 @@ private slots:
         QTRY_COMPARE(m.logIn(), Replies{"PWDOK"});
     }
 
-    void frameNeverAcknowledged()
+    void frameNotAcknowledged_data()
     {
+        QTest::addColumn<bool>("once");
+        QTest::addColumn<QList<Replies>>("frame1Replies"); // to three writes of frame 1
+        QTest::addColumn<int>("held");
+        QTest::newRow("never") << false << QList<Replies>{{}, {}, {}} << 2;
+        QTest::newRow("first write only") << true << QList<Replies>{{}, {"WROK"}, {"WROK"}} << 3;
+    }
+
+    void frameNotAcknowledged()
+    {
+        QFETCH(bool, once);
+        QFETCH(QList<Replies>, frame1Replies);
+        QFETCH(int, held);
         Module m;
-        m.protocol.faults().nakFirmwareFrame = 1;
+        (once ? m.protocol.faults().nakFirmwareOnce : m.protocol.faults().nakFirmwareFrame) = 1;
         m.logIn();
         const firmware::FirmwareImage image = demoImage(12);
         QCOMPARE(m.write(image.frames[0]), Replies{"WROK"});
-        QCOMPARE(m.write(image.frames[1]), Replies{});
+        QList<Replies> replies;
+        for (int attempt = 0; attempt < 3; ++attempt)
+            replies << m.write(image.frames[1]);
+        QCOMPARE(replies, frame1Replies);
         QCOMPARE(m.write(image.frames[2]), Replies{"WROK"});
-        QCOMPARE(m.protocol.firmware().framesHeld(), 2);
-        QCOMPARE(m.write(image.control), Replies{});
+        QCOMPARE(m.protocol.firmware().framesHeld(), held);
     }
 
     void commandLine_data()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("nakFrame"); // -1: none
+        QTest::addColumn<int>("nakOnce");  // -1: none
         QTest::addColumn<bool>("refuse");
         QTest::addColumn<QString>("writePath");
         QTest::addColumn<int>("lines");
         QTest::addColumn<bool>("good");
-        QTest::newRow("none") << QStringList{} << -1 << false << QString() << 2048 << true;
-        QTest::newRow("faults") << QStringList{"--nak-firmware", "511", "--refuse-firmware"} << 511 << true
-                                << QString() << 2048 << true;
-        QTest::newRow("demo file") << QStringList{"--write-firmware", "x.GSF", "--lines", "5"} << -1 << false
+        QTest::newRow("none") << QStringList{} << -1 << -1 << false << QString() << 2048 << true;
+        QTest::newRow("faults") << QStringList{"--nak-firmware", "511", "--nak-firmware-once", "0", "--refuse-firmware"}
+                                << 511 << 0 << true << QString() << 2048 << true;
+        QTest::newRow("demo file") << QStringList{"--write-firmware", "x.GSF", "--lines", "5"} << -1 << -1 << false
                                    << QStringLiteral("x.GSF") << 5 << true;
-        QTest::newRow("frame 512") << QStringList{"--nak-firmware", "512"} << -1 << false << QString() << 2048
+        QTest::newRow("frame 512") << QStringList{"--nak-firmware", "512"} << -1 << -1 << false << QString() << 2048
                                    << false;
-        QTest::newRow("4097 lines") << QStringList{"--lines", "4097"} << -1 << false << QString() << 2048 << false;
+        QTest::newRow("once frame 512") << QStringList{"--nak-firmware-once", "512"} << -1 << -1 << false << QString()
+                                        << 2048 << false;
+        QTest::newRow("4097 lines") << QStringList{"--lines", "4097"} << -1 << -1 << false << QString() << 2048
+                                    << false;
     }
 
     void commandLine()
     {
         QFETCH(QStringList, arguments);
         QFETCH(int, nakFrame);
+        QFETCH(int, nakOnce);
         QFETCH(bool, refuse);
         QFETCH(QString, writePath);
         QFETCH(int, lines);
@@ -160,6 +179,7 @@ private slots:
         if (!good)
             return;
         QCOMPARE(parsed.settings.faults.nakFirmwareFrame.value_or(-1), nakFrame);
+        QCOMPARE(parsed.settings.faults.nakFirmwareOnce.value_or(-1), nakOnce);
         QCOMPARE(parsed.settings.faults.refuseFirmware, refuse);
         QCOMPARE(parsed.writeFirmwarePath, writePath);
         QCOMPARE(parsed.firmwareLines, lines);

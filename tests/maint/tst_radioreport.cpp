@@ -51,6 +51,9 @@ private slots:
                                                   << 0;
         QTest::newRow("teach byte 0xA4 names no slot")
             << radioReport({{4, 0x00}, {36, 0xA4}}) << 4 << empty << SlotColour::ButtonFace << 0;
+        // Bits 0-6 give 69: bit 6 belongs to the number, which names no slot.
+        QTest::newRow("teach byte 0xC5 names no slot")
+            << radioReport({{5, 0x00}, {36, 0xC5}}) << 5 << empty << SlotColour::ButtonFace << 0;
         QTest::newRow("teach byte 0x05: bit 7 clear")
             << radioReport({{5, 0x01}, {36, 0x05}}) << 5 << taught << SlotColour::Teal << 0;
         // Slot 2 at characters 9-10 (1-based), the signal at 79-80.

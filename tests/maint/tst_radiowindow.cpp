@@ -174,6 +174,10 @@ private slots:
         for (const QPushButton* button : form.findChildren<QPushButton*>())
             teachButtons += button->text() == QStringLiteral("Tanítás") ? 1 : 0;
         QCOMPARE(teachButtons, 36);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        // The outer size, frame included (the offscreen platform draws one).
+        QTRY_COMPARE(form.frameGeometry().size(), QSize(767, 419));
     }
 
     void teach_data()
@@ -256,8 +260,9 @@ private slots:
                                             << QStringList{kNoSerialLink};
         QTest::newRow("teach, No") << teach << QList<bool>{false} << true << false << QStringList{kTeachQuestion}
                                    << QStringList();
+        // Refused before the question: a Yes could not be kept.
         QTest::newRow("teach, another transaction waits")
-            << teach << QList<bool>{true} << true << true << QStringList{kTeachQuestion} << QStringList{kBusy};
+            << teach << QList<bool>{true} << true << true << QStringList() << QStringList{kBusy};
         QTest::newRow("delete, port closed") << del << QList<bool>{true, true} << false << false << QStringList()
                                              << QStringList{kNoSerialLink};
         QTest::newRow("delete, first No") << del << QList<bool>{false, true} << true << false
@@ -265,8 +270,7 @@ private slots:
         QTest::newRow("delete, second No") << del << QList<bool>{true, false} << true << false
                                            << QStringList{kDeleteQuestion, kDeleteConfirmation} << QStringList();
         QTest::newRow("delete, another transaction waits")
-            << del << QList<bool>{true, true} << true << true
-            << QStringList{kDeleteQuestion, kDeleteConfirmation} << QStringList{kBusy};
+            << del << QList<bool>{true, true} << true << true << QStringList() << QStringList{kBusy};
     }
 
     void refusedBeforeSending()

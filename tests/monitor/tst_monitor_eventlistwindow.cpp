@@ -211,6 +211,26 @@ private slots:
         }
     }
 
+    // While one download waits, the other's button is off: a click there
+    // neither re-enables the running one's button nor overwrites its texts.
+    void oneDownloadAtATime()
+    {
+        ListFixture f; // the event blocks go unanswered
+        QVERIFY(f.m.connect());
+        QList<bool> enabled;
+        QTimer::singleShot(10 * kTestTickMs, &f.form, [&] {
+            QTest::mouseClick(f.form.btLoadNames, Qt::LeftButton);
+            enabled << f.form.btLoadEvents->isEnabled() << f.form.btLoadNames->isEnabled();
+        });
+        QStringList texts;
+        QObject::connect(f.form.StatusBarEventListShort, &QStatusBar::messageChanged, &f.form,
+                         [&texts](const QString& text) { texts << text; });
+        QTest::mouseClick(f.form.btLoadEvents, Qt::LeftButton);
+        QCOMPARE(enabled, (QList<bool>{false, false}));
+        QCOMPARE(texts, (QStringList{"Eseménylista letöltése...", "Leolvasás sikertelen."}));
+        QVERIFY(f.form.btLoadEvents->isEnabled() && f.form.btLoadNames->isEnabled());
+    }
+
     // The names download's texts in this window's status bar, with the
     // events button disabled throughout.
     void namesDownloadTextsAndButton()

@@ -5,6 +5,7 @@
 #include "params/TFormOnOffMode.h"
 #include "params/editor/NumberBox.h"
 #include "params/editor/RadioGroup.h"
+#include "ui/ModalLoop.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -54,8 +55,11 @@ void ArmingModeBox::btOnOffModeClick()
 {
     if (!m_dialog)
         return;
+    // Not again from inside its own loop: the choice there is the person's.
+    if (modalLoopRunning(*m_dialog))
+        return;
     m_dialog->rgOnOffMode->setItemIndex(edOnOffMode->value());
-    if (m_dialog->exec() == QDialog::Accepted && m_dialog->rgOnOffMode->itemIndex() >= 0)
+    if (execModal(*m_dialog) == QDialog::Accepted && m_dialog->rgOnOffMode->itemIndex() >= 0)
         edOnOffMode->setValue(m_dialog->rgOnOffMode->itemIndex());
 }
 
