@@ -259,8 +259,9 @@ private slots:
         case 3: QVERIFY(!blocks.activate()); break;
         }
         const qint64 elapsed = clock.elapsed();
-        // The first tick may come at once; a busy machine only adds time.
-        QVERIFY2(elapsed >= (budget - 1) * kTickMs, qPrintable(QString::number(elapsed)));
+        // The first tick may come at once, and a coarse timer may fire up to
+        // 5 % early; a busy machine only adds time.
+        QVERIFY2(elapsed >= (budget - 1) * kTickMs * 95 / 100, qPrintable(QString::number(elapsed)));
         QVERIFY2(elapsed < budget * kTickMs * 3 / 2, qPrintable(QString::number(elapsed)));
         QCOMPARE(far.take(request.size()), request);
     }
