@@ -4,6 +4,7 @@
 #include "LinkedModule.h"
 #include "TestTicks.h"
 
+#include "ModuleFrames.h"
 #include "link/Commands.h"
 
 #include <QElapsedTimer>
@@ -144,6 +145,80 @@ private slots:
         if (accepted)
             QVERIFY(std::all_of(m.link.frameBuffer().begin(), m.link.frameBuffer().begin() + 256,
                                 [](std::uint8_t b) { return b == 0; }));
+    }
+
+    // A module that spoils its first answers to one request: with more
+    // attempts the step is made again, up to that many times, unless the
+    // module refused the code or a first code check heard nothing at all.
+    void repeatedSteps_data()
+    {
+        QTest::addColumn<QByteArray>("request");
+        QTest::addColumn<bool>("loginFirst");
+        QTest::addColumn<int>("spoiled");
+        QTest::addColumn<QByteArray>("spoilt"); // the answer instead; empty: none
+        QTest::addColumn<int>("attempts");
+        QTest::addColumn<bool>("succeeds");
+        QTest::addColumn<int>("requests");
+        const QByteArray badFrame = "RDFL" + QByteArray(540, '0');
+        BlockBytes data{};
+        data.fill(0x20);
+        // Block 0x1002 answers a request damaged in its high digits; its low
+        // byte is the requested one.
+        const QByteArray otherBlock = blockReplyLine(data, 0x1002, FaultSwitches{});
+        const QByteArray read = "RDFL0002";
+        const auto row = [](const char* name, const QByteArray& request, bool loginFirst, int spoiled,
+                            const QByteArray& spoilt, int attempts, bool succeeds, int requests) {
+            QTest::newRow(name) << request << loginFirst << spoiled << spoilt << attempts << succeeds << requests;
+        };
+        row("read, bad frame, one attempt", read, true, 1, badFrame, 1, false, 1);
+        row("read, bad frame, two attempts", read, true, 1, badFrame, 2, true, 2);
+        row("read, unanswered twice", read, true, 2, {}, 3, true, 3);
+        row("read, bad frames throughout", read, true, 9, badFrame, 3, false, 3);
+        row("read, other block, one attempt", read, true, 1, otherBlock, 1, false, 1);
+        row("read, other block, two attempts", read, true, 1, otherBlock, 2, true, 2);
+        row("read, refused", read, true, 9, "PWDERR", 3, false, 1);
+        row("activation unconfirmed once", "WRACT", true, 1, {}, 2, true, 2);
+        row("activation unconfirmed throughout", "WRACT", true, 9, {}, 2, false, 2);
+        row("first code check, silence", "RPWD", false, 9, {}, 3, false, 1);
+        row("first code check, refused", "RPWD", false, 9, "PWDERR", 3, false, 1);
+        row("first code check, damaged answer", "RPWD", false, 1, "PWXOK", 2, true, 2);
+        row("later code check, silence", "RPWD", true, 1, {}, 2, true, 2);
+        row("later code check, refused", "RPWD", true, 2, "PWDERR", 3, true, 3);
+    }
+
+    void repeatedSteps()
+    {
+        QFETCH(QByteArray, request);
+        QFETCH(bool, loginFirst);
+        QFETCH(int, spoiled);
+        QFETCH(QByteArray, spoilt);
+        QFETCH(int, attempts);
+        QFETCH(bool, succeeds);
+        QFETCH(int, requests);
+        LinkedModule m;
+        QVERIFY(m.connect());
+        BlockTransfer& blocks = m.link.blocks();
+        blocks.setAttempts(attempts);
+        QVERIFY(!loginFirst || blocks.CheckInstallerCode());
+        m.sim.clearReceivedLines();
+        int seen = 0;
+        QObject::connect(&m.sim, &ModuleSimulator::lineReceived, &m.sim, [&](const QByteArray& line) {
+            if (!line.startsWith(request))
+                return;
+            const bool spoil = ++seen <= spoiled;
+            m.sim.module().faults().silent = spoil;
+            if (spoil && !spoilt.isEmpty())
+                m.sim.sendLine(spoilt);
+        });
+        bool done = false;
+        if (request.startsWith("RDFL"))
+            done = blocks.readBlock(2);
+        else if (request == "WRACT")
+            done = blocks.activate();
+        else
+            done = blocks.CheckInstallerCode();
+        QCOMPARE(done, succeeds);
+        QCOMPARE(m.received(request).size(), requests);
     }
 
     void versionReadDoesNotCheckTheBlockNumber()
