@@ -1,6 +1,7 @@
 #include "cli/CliOptions.h"
 
 #include "cli/CliCommands.h"
+#include "link/BlockTransfer.h"
 
 #include <QCommandLineParser>
 
@@ -52,7 +53,13 @@ Options parseOptions(const QStringList& arguments)
     const QCommandLineOption log(QStringLiteral("log"),
                                  QStringLiteral("Append every line sent and received, timestamped, to FILE."),
                                  QStringLiteral("FILE"));
-    parser.addOptions({port, code, showCodes, verify, log});
+    const QCommandLineOption attempts(
+        QStringLiteral("attempts"),
+        QStringLiteral("For noisy lines: make a block read or write, an activation or a code check that failed "
+                       "after the module answered up to N times in all (1-%1, default 1).")
+            .arg(BlockTransfer::kMostAttempts),
+        QStringLiteral("N"));
+    parser.addOptions({port, code, showCodes, verify, log, attempts});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("One of the commands below."),
                                  QStringLiteral("command [FILE]"));
     result.helpText = parser.helpText();
@@ -70,6 +77,17 @@ Options parseOptions(const QStringList& arguments)
     result.showCodes = parser.isSet(showCodes);
     result.verify = parser.isSet(verify);
     result.logFile = parser.value(log);
+    if (parser.isSet(attempts)) {
+        bool ok = false;
+        result.attempts = parser.value(attempts).toInt(&ok);
+        constexpr int kFewest = BlockTransfer::kSingleAttempt;
+        constexpr int kMost = BlockTransfer::kMostAttempts;
+        if (!ok || result.attempts < kFewest || result.attempts > kMost) {
+            result.error =
+                QStringLiteral("--attempts needs a number from %1 to %2: ").arg(kFewest).arg(kMost) + parser.value(attempts);
+            return result;
+        }
+    }
     const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty()) {
         result.error = QStringLiteral("No command given.");

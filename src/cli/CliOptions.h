@@ -17,6 +17,8 @@ struct Options
     bool showCodes = false;
     bool verify = false;
     QString logFile;
+    // How often a failed block step is made before the command fails.
+    int attempts = 1;
     bool helpRequested = false;
     QString helpText;
     // Empty when the command line is good.
