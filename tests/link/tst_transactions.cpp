@@ -6,6 +6,7 @@
 
 #include "ModuleFrames.h"
 #include "link/Commands.h"
+#include "maint/ClockAccess.h"
 
 #include <QElapsedTimer>
 #include <QScopeGuard>
@@ -218,7 +219,32 @@ private slots:
         else
             done = blocks.CheckInstallerCode();
         QCOMPARE(done, succeeds);
+        // Requests sent after the last wait reach the module only now.
+        QTest::qWait(5 * kTestTickMs);
         QCOMPARE(m.received(request).size(), requests);
+    }
+
+    // A clock setting refused with "WRFLERR" is made again with the time of
+    // the new attempt: 2 January 2031, 00:06 the second time.
+    void clockSettingIsMadeAgainWithTheTimeAfresh()
+    {
+        LinkedModule m;
+        QVERIFY(m.connect());
+        m.link.blocks().setAttempts(2);
+        int writes = 0;
+        QObject::connect(&m.sim, &ModuleSimulator::lineReceived, &m.sim, [&m, &writes](const QByteArray& line) {
+            if (line == "WRFL")
+                m.sim.module().faults().silent = ++writes == 1;
+            else if (m.sim.module().faults().silent)
+                m.sim.sendLine("WRFLERR");
+        });
+        int minute = 5;
+        const auto now = [&minute] { return QDateTime(QDate(2031, 1, 2), QTime(0, minute++)); };
+        QCOMPARE(maint::SetModuleClock(m.link, now, [](const QString&) {}), maint::ClockOutcome::Done);
+        const QByteArrayList lines = m.sim.receivedLines();
+        QCOMPARE(m.received("WRFL").size(), 2);
+        QVERIFY(lines.last().startsWith("1F01020006"));
+        QVERIFY(lines.at(lines.size() - 3).startsWith("1F01020005"));
     }
 
     void versionReadDoesNotCheckTheBlockNumber()

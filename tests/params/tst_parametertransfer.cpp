@@ -272,6 +272,9 @@ private slots:
             QCOMPARE(r.probe.events, transferEvents(doneEvents(0, kFailing - 1) << QStringLiteral("failed %1").arg(kFailing)));
             QVERIFY(r.m.received("WRACT").isEmpty());
             QCOMPARE(moduleImage(r.m), original);
+            // With more attempts "WRFLERR" ends a write's wait; one attempt
+            // waits for "WROK" alone until its time runs out.
+            QCOMPARE(r.m.link.countdown().value() > 0, !answer.isEmpty() && attempts > 1);
         }
     }
 
