@@ -2,6 +2,7 @@
 
 #include "DemoMemory.h"
 #include "FirmwareReceiver.h"
+#include "LineNoise.h"
 #include "OutputQueue.h"
 #include "StatusLines.h"
 
@@ -137,10 +138,18 @@ CommandLine parseCommandLine(const QStringList& arguments)
                                            QStringLiteral("Lines of the demo firmware file (default %1).")
                                                .arg(CommandLine::kDemoFirmwareLines),
                                            QStringLiteral("N"));
-    parser.addOptions({link, code, baud, silent, refuseCode, wrongBlock, badChecksum, programVersion, dataVersion,
-                       modem, modemSilent, modemIgnoresHangUp, modemConnect, modemGuard, load, saveOnExit,
-                       dropBlock, nakWrite, noActivation, corruptByte, statusForm, seed, still, nakFirmware,
-                       nakFirmwareOnce, refuseFirmware, writeFirmware, firmwareLines});
+    const QCommandLineOption noise(
+        QStringLiteral("noise"),
+        QStringLiteral("Damages each byte crossing the line, either way, with this probability (0-1): it is replaced "
+                       "by a random printable character, dropped or doubled, one third each."),
+        QStringLiteral("RATE"));
+    const QCommandLineOption noiseSeed(QStringLiteral("noise-seed"),
+                                       QStringLiteral("Seed of the noise, to replay a run (default: a fresh one)."),
+                                       QStringLiteral("N"));
+    parser.addOptions({link, code, baud, noise, noiseSeed, silent, refuseCode, wrongBlock, badChecksum,
+                       programVersion, dataVersion, modem, modemSilent, modemIgnoresHangUp, modemConnect, modemGuard,
+                       load, saveOnExit, dropBlock, nakWrite, noActivation, corruptByte, statusForm, seed, still,
+                       nakFirmware, nakFirmwareOnce, refuseFirmware, writeFirmware, firmwareLines});
 
     result.helpText = parser.helpText();
     if (!parser.parse(arguments)) {
@@ -175,6 +184,25 @@ CommandLine parseCommandLine(const QStringList& arguments)
         if (!rate)
             return result;
         settings.baudRate = *rate;
+    }
+    if (parser.isSet(noise)) {
+        bool ok = false;
+        const double rate = parser.value(noise).toDouble(&ok);
+        if (!ok || !(rate >= 0 && rate <= LineNoise::kHighestRate)) {
+            result.error = QStringLiteral("--noise needs a probability from 0 to 1: ") + parser.value(noise);
+            return result;
+        }
+        settings.noiseRate = rate;
+    }
+    if (parser.isSet(noiseSeed)) {
+        bool ok = false;
+        const std::uint32_t value = parser.value(noiseSeed).toUInt(&ok);
+        if (!ok || !parser.isSet(noise)) {
+            result.error = ok ? QStringLiteral("--noise-seed needs --noise")
+                              : QStringLiteral("--noise-seed needs a whole number: ") + parser.value(noiseSeed);
+            return result;
+        }
+        settings.noiseSeed = value;
     }
     settings.faults.silent = parser.isSet(silent);
     settings.faults.refuseCode = parser.isSet(refuseCode);

@@ -15,6 +15,9 @@
 
 namespace {
 
+// Turns the seed of one direction's noise into the other's.
+constexpr std::uint32_t kOtherDirection = 0x9E3779B9;
+
 ParameterMemory startingMemory(const SimulatorSettings& settings)
 {
     ParameterMemory mem = settings.memory ? *settings.memory : demoParameterMemory();
@@ -41,6 +44,12 @@ ModuleSimulator::ModuleSimulator(const SimulatorSettings& settings, QObject* par
     if (settings.live) {
         m_activity = new LiveActivity(m_protocol.live(), settings.seed.value_or(std::random_device{}()), this);
         m_activity->start();
+    }
+    if (settings.noiseRate > 0) {
+        m_noiseSeed = settings.noiseSeed.value_or(std::random_device{}());
+        m_noiseToModule.emplace(settings.noiseRate, m_noiseSeed);
+        // Another course for the other direction, fixed by the same seed.
+        m_noiseToProgram.emplace(settings.noiseRate, m_noiseSeed ^ kOtherDirection);
     }
     if (settings.modem.enabled) {
         m_modem = new HayesModem(settings.modem, this);
@@ -98,7 +107,7 @@ void ModuleSimulator::sendLine(const QByteArray& line)
 void ModuleSimulator::toProgram(const QByteArray& bytes)
 {
     if (m_output)
-        m_output->send(bytes);
+        m_output->send(m_noiseToProgram ? m_noiseToProgram->pass(bytes) : bytes);
 }
 
 void ModuleSimulator::readMaster()
@@ -109,7 +118,11 @@ void ModuleSimulator::readMaster()
         if (n > 0) {
             // The program's port took the bytes at once; the module gets
             // them as they cross the line.
-            m_input.send(QByteArrayView(buffer.data(), n));
+            const QByteArrayView bytes(buffer.data(), n);
+            if (m_noiseToModule)
+                m_input.send(m_noiseToModule->pass(bytes));
+            else
+                m_input.send(bytes);
             continue;
         }
         if (n < 0 && errno == EINTR)

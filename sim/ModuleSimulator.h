@@ -1,6 +1,7 @@
 #pragma once
 
 #include "HayesModem.h"
+#include "LineNoise.h"
 #include "LiveActivity.h"
 #include "ModuleProtocol.h"
 #include "OutputQueue.h"
@@ -16,6 +17,7 @@
 #include <QSocketNotifier>
 
 #include <memory>
+#include <optional>
 
 // A simulated module on a pseudo-terminal: received bytes become lines for
 // the protocol, its replies go back ended by CR. With a modem in front, the
@@ -57,6 +59,13 @@ public:
     qint64 bytesFromProgram() const { return m_input.carried(); }
     qint64 bytesToProgram() const { return m_output ? m_output->written() : 0; }
 
+    // The noise on the line, when there is any: the seed in use and each
+    // direction's damage so far.
+    bool noisy() const { return m_noiseToModule.has_value(); }
+    std::uint32_t noiseSeed() const { return m_noiseSeed; }
+    const LineNoise* noiseToModule() const { return m_noiseToModule ? &*m_noiseToModule : nullptr; }
+    const LineNoise* noiseToProgram() const { return m_noiseToProgram ? &*m_noiseToProgram : nullptr; }
+
     // Sends a line of the module's own accord (CR is added).
     void sendLine(const QByteArray& line);
 
@@ -81,6 +90,10 @@ private:
     HayesModem* m_modem = nullptr;
     LiveActivity* m_activity = nullptr;
     PacedLine m_input;
+    // Each direction damaged on its own course, both from the one seed.
+    std::uint32_t m_noiseSeed = 0;
+    std::optional<LineNoise> m_noiseToModule;
+    std::optional<LineNoise> m_noiseToProgram;
     PseudoTerminal m_terminal;
     // Declared after the terminal so that they let go of its master first.
     std::unique_ptr<QSocketNotifier> m_reader;

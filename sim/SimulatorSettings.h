@@ -29,4 +29,8 @@ struct SimulatorSettings
     // of that course of changes (a fresh one when not set).
     bool live = true;
     std::optional<std::uint32_t> seed;
+    // Probability that a byte crossing the line, either way, is damaged (0:
+    // a clean line), and the seed of where (a fresh one when not set).
+    double noiseRate = 0;
+    std::optional<std::uint32_t> noiseSeed;
 };

@@ -67,6 +67,14 @@ int main(int argc, char* argv[])
 
     // The simulator removes its link when it goes, after the event loop ends.
     const int status = QCoreApplication::exec();
+    if (simulator.noisy()) {
+        const LineNoise& toModule = *simulator.noiseToModule();
+        const LineNoise& toProgram = *simulator.noiseToProgram();
+        out << "noise (seed " << simulator.noiseSeed() << "): damaged " << toModule.damaged() << " of "
+            << toModule.crossed() << " bytes to the module, " << toProgram.damaged() << " of " << toProgram.crossed()
+            << " to the program\n"
+            << Qt::flush;
+    }
     if (!commandLine.saveOnExitPath.isEmpty()) {
         // The program's whole-file writer: the old file stays unless every
         // byte was written.

@@ -129,6 +129,7 @@ bool readModule(Session& session, params::ParameterImage& module)
     const auto print = [&session](const QString& text) { printLine(session.err, text); };
     QObject::connect(&reading, &params::ParameterTransfer::loginFailed, &reading, print);
     QObject::connect(&reading, &params::ParameterTransfer::versionMismatch, &reading, print);
+    QObject::connect(&reading, &params::ParameterTransfer::versionUnread, &reading, print);
     if (reading.read() == TransferOutcome::Done)
         return true;
     printLine(session.err, QStringLiteral("the module's blocks could not be read back"));

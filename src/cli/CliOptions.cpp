@@ -1,6 +1,7 @@
 #include "cli/CliOptions.h"
 
 #include "cli/CliCommands.h"
+#include "link/BlockTransfer.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
@@ -90,7 +91,14 @@ Options parseOptions(const QStringList& arguments)
                                   QStringLiteral("TEXT"));
     const QCommandLineOption limit(QStringLiteral("limit"), QStringLiteral("history: only the newest N entries."),
                                    QStringLiteral("N"));
-    parser.addOptions({port, code, showCodes, verify, log, noArchive, account, site, limit});
+    
+    const QCommandLineOption attempts(
+        QStringLiteral("attempts"),
+        QStringLiteral("For noisy lines: make a block read or write, an activation or a code check that failed "
+                       "after the module answered up to N times in all (1-%1, default 1).")
+            .arg(BlockTransfer::kMostAttempts),
+        QStringLiteral("N"));
+    parser.addOptions({port, code, showCodes, verify, log, attempts, noArchive, account, site, limit});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("One of the commands below."),
                                  QStringLiteral("command [FILE]"));
     result.helpText = parser.helpText();
@@ -118,6 +126,17 @@ Options parseOptions(const QStringList& arguments)
     result.error = historyOptionError(result.historyAccount, parser.value(limit), &result.historyLimit);
     if (!result.error.isEmpty())
         return result;
+    if (parser.isSet(attempts)) {
+        bool ok = false;
+        result.attempts = parser.value(attempts).toInt(&ok);
+        constexpr int kFewest = BlockTransfer::kSingleAttempt;
+        constexpr int kMost = BlockTransfer::kMostAttempts;
+        if (!ok || result.attempts < kFewest || result.attempts > kMost) {
+            result.error =
+                QStringLiteral("--attempts needs a number from %1 to %2: ").arg(kFewest).arg(kMost) + parser.value(attempts);
+            return result;
+        }
+    }
     const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty()) {
         result.error = QStringLiteral("No command given.");

@@ -21,6 +21,8 @@ struct Options
     QString historyAccount;
     QString historySite;
     int historyLimit = 0;
+    // How often a failed block step is made before the command fails.
+    int attempts = 1;
     bool helpRequested = false;
     bool versionRequested = false;
     QString helpText;

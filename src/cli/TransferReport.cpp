@@ -35,6 +35,7 @@ void reportTransfer(ParameterTransfer& transfer, TransferKind kind, QTextStream&
     const auto print = [&err](const QString& text) { err << text << Qt::endl; };
     QObject::connect(&transfer, &ParameterTransfer::loginFailed, &transfer, print);
     QObject::connect(&transfer, &ParameterTransfer::versionMismatch, &transfer, print);
+    QObject::connect(&transfer, &ParameterTransfer::versionUnread, &transfer, print);
     QObject::connect(&transfer, &ParameterTransfer::blockDone, &transfer,
                      [=](int block) { print(blockLine(block, doneWord(kind))); });
     QObject::connect(&transfer, &ParameterTransfer::blockFailed, &transfer,

@@ -65,6 +65,7 @@ int main(int argc, char* argv[])
     // One command, one transaction: no periodic code check around it.
     link.codeTimer().stop();
     link.setCodeSource([code = options.code] { return code; });
+    link.blocks().setAttempts(options.attempts);
     link.serial().setPortName(options.port);
     if (!link.serial().open()) {
         err << "sentrova-cli: cannot open the port " << options.port << ": "

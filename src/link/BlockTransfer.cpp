@@ -6,6 +6,13 @@
 #include "link/Ticks.h"
 #include "link/WireWords.h"
 
+#include <algorithm>
+
+void BlockTransfer::setAttempts(int attempts)
+{
+    m_attempts = std::clamp(attempts, kSingleAttempt, kMostAttempts);
+}
+
 CodeVerdict BlockTransfer::sendForVerdict(std::uint8_t command, int ticks)
 {
     ReplyFlags& flags = m_link.flags();
@@ -21,18 +28,52 @@ CodeVerdict BlockTransfer::sendForVerdict(std::uint8_t command, int ticks)
 
 bool BlockTransfer::CheckInstallerCode()
 {
-    switch (sendForVerdict(command::kCodeCheck, ticks::kCodeCheck)) {
-    case CodeVerdict::Accepted: m_failureText = text::codeCheckOk; return true;
-    case CodeVerdict::Rejected: m_failureText = text::wrongInstallerCode; return false;
-    case CodeVerdict::NoAnswer:
-        // A port lost during the wait is not the module's silence.
-        m_failureText = m_link.isOpen() ? text::moduleNoAnswer : text::noSerialLink;
-        return false;
+    for (int attempt = 1;; ++attempt) {
+        const qint64 bytesBefore = m_link.serial().bytesReceived();
+        const CodeVerdict verdict = sendForVerdict(command::kCodeCheck, ticks::kCodeCheck);
+        switch (verdict) {
+        case CodeVerdict::Accepted:
+            m_failureText = text::codeCheckOk;
+            m_codeAcceptedInTransaction = true;
+            return true;
+        case CodeVerdict::Rejected: m_failureText = text::wrongInstallerCode; break;
+        case CodeVerdict::NoAnswer:
+            // A port lost during the wait is not the module's silence.
+            m_failureText = m_link.isOpen() ? text::moduleNoAnswer : text::noSerialLink;
+            break;
+        }
+        if (attempt >= m_attempts || !m_link.isOpen() || !checkWorthRepeating(verdict, bytesBefore))
+            return false;
     }
-    return false;
+}
+
+bool BlockTransfer::checkWorthRepeating(CodeVerdict verdict, qint64 bytesBefore) const
+{
+    // The module accepted this very code a moment ago: the request or its
+    // answer was damaged on the way.
+    if (m_codeAcceptedInTransaction)
+        return true;
+    // Otherwise a refusal is the module's word, and silence may be a module
+    // that is not there; only an answer that came damaged is asked again.
+    return verdict == CodeVerdict::NoAnswer && m_link.serial().bytesReceived() > bytesBefore;
+}
+
+bool BlockTransfer::tried(const std::function<bool()>& step)
+{
+    for (int attempt = 1;; ++attempt) {
+        if (step())
+            return true;
+        if (attempt >= m_attempts || !m_link.isOpen() || m_link.flags().codeRejected)
+            return false;
+    }
 }
 
 bool BlockTransfer::readBlock(std::uint16_t address, BlockNumberCheck check)
+{
+    return tried([&] { return readOnce(address, check); });
+}
+
+bool BlockTransfer::readOnce(std::uint16_t address, BlockNumberCheck check)
 {
     ReplyFlags& flags = m_link.flags();
     m_link.serial().takePendingInput();
@@ -44,8 +85,10 @@ bool BlockTransfer::readBlock(std::uint16_t address, BlockNumberCheck check)
     // A bad frame after the good one within this wait has overwritten it.
     if (!flags.frameGood || !m_link.dispatcher().holdsGoodFrame())
         return false;
-    return check == BlockNumberCheck::NotChecked
-        || m_link.frameBuffer()[frame::kAddressLow] == std::uint8_t(address & 0xFF);
+    // The whole address, not only its low byte: a request damaged in its
+    // high digits ("RDFL0003" arriving as "RDFLF003") is answered with
+    // another block that carries the same low byte.
+    return check == BlockNumberCheck::NotChecked || frameAddress(m_link.frameBuffer()) == address;
 }
 
 bool BlockTransfer::writeBlock(const Frame& frame, WriteConfirmation confirmation)
@@ -72,6 +115,11 @@ bool BlockTransfer::writeBlock(const Frame& frame, WriteConfirmation confirmatio
 }
 
 bool BlockTransfer::activate()
+{
+    return tried([this] { return activateOnce(); });
+}
+
+bool BlockTransfer::activateOnce()
 {
     ReplyFlags& flags = m_link.flags();
     m_link.serial().takePendingInput();

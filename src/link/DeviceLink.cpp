@@ -85,6 +85,7 @@ std::optional<Transaction> DeviceLink::beginTransaction()
 {
     if (m_transactionRunning)
         return std::nullopt;
+    m_blocks.transactionBegins();
     return Transaction(*this);
 }
 

@@ -194,6 +194,7 @@ void SerialLink::ComPort1RxChar()
     try {
         char byte = 0;
         while (ComPort1.getChar(&byte)) {
+            ++m_bytesReceived;
             if (m_sessionLog)
                 m_sessionLog->received(QByteArrayView(&byte, 1));
             m_lines.feed(byte);

@@ -61,6 +61,9 @@ public:
     // before its request cannot be taken as the answer.
     void takePendingInput();
 
+    // Bytes received since the link was made, whatever they held.
+    qint64 bytesReceived() const { return m_bytesReceived; }
+
     // The line being received (kept across notifications and reopening).
     const QByteArray& lineBuffer() const { return m_lines.pending(); }
 
@@ -84,6 +87,7 @@ private:
     LineHandler m_handleLine;
     LineAssembler m_lines;
     SessionLog* m_sessionLog = nullptr;
+    qint64 m_bytesReceived = 0;
     // Errors count only once the port is set up: a pseudo-terminal refuses
     // the modem lines while it is being opened.
     bool m_watchErrors = false;

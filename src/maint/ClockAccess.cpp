@@ -40,8 +40,10 @@ ClockOutcome SetModuleClock(DeviceLink& link, const TimeSource& now, const Statu
         return ClockOutcome::LoginFailed;
     }
     status(text::clockSetting);
-    // "WRFLERR" ends the wait at once, like the acknowledgement.
-    const bool set = blocks.writeBlock(BuildClockFrame(now()), WriteConfirmation::AcknowledgedOrFailed);
+    // "WRFLERR" ends the wait at once, like the acknowledgement. An attempt
+    // made again takes the time afresh.
+    const bool set = blocks.tried(
+        [&] { return blocks.writeBlock(BuildClockFrame(now()), WriteConfirmation::AcknowledgedOrFailed); });
     status(set ? text::clockSet : text::clockSetFailed);
     return set ? ClockOutcome::Done : ClockOutcome::Failed;
 }

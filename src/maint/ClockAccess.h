@@ -32,7 +32,8 @@ struct ClockReading
 
 ClockReading ReadModuleClock(DeviceLink& link, const StatusSink& status);
 
-// Takes the time from `now` once the installer code was accepted.
+// Takes the time from `now` once the installer code was accepted, and again
+// for every further attempt the link allows.
 ClockOutcome SetModuleClock(DeviceLink& link, const TimeSource& now, const StatusSink& status);
 
 } // namespace maint

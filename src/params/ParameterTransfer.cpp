@@ -1,6 +1,7 @@
 #include "params/ParameterTransfer.h"
 
 #include "link/DeviceLink.h"
+#include "link/LinkTexts.h"
 #include "link/VersionQuery.h"
 #include "params/ImageArchiving.h"
 #include "params/ImageComparison.h"
@@ -55,7 +56,7 @@ TransferOutcome ParameterTransfer::run(TransferKind kind)
     TransferOutcome outcome = transact(kind);
     // A device lost on the way, not the module, broke the block step.
     if ((outcome == TransferOutcome::BlockFailed || outcome == TransferOutcome::ActivationFailed
-         || outcome == TransferOutcome::VersionMismatch)
+         || outcome == TransferOutcome::VersionMismatch || outcome == TransferOutcome::VersionUnread)
         && !m_link.isOpen())
         outcome = TransferOutcome::PortClosed;
     // Frees the link and lets the code timer run again before anyone hears
@@ -71,8 +72,12 @@ TransferOutcome ParameterTransfer::transact(TransferKind kind)
     m_blocksRead = 0;
     if (!login())
         return TransferOutcome::LoginFailed;
-    if (!dataVersionMatches())
-        return TransferOutcome::VersionMismatch;
+    switch (checkDataVersion()) {
+    case VersionCheck::Matches: break;
+    case VersionCheck::Mismatch: return TransferOutcome::VersionMismatch;
+    case VersionCheck::LoginFailed: return TransferOutcome::LoginFailed;
+    case VersionCheck::Unread: return TransferOutcome::VersionUnread;
+    }
     switch (kind) {
     case TransferKind::Read: return readBlocks();
     case TransferKind::Write: return writeBlocks();
@@ -90,23 +95,34 @@ bool ParameterTransfer::login()
     return false;
 }
 
-bool ParameterTransfer::dataVersionMatches()
+ParameterTransfer::VersionCheck ParameterTransfer::checkDataVersion()
 {
     m_link.moduleDataVersion = kVersionUnknown;
     // The query's own text is not shown; its progress texts go to the main
     // window's status bar, as for any version query.
-    QueryVersion(m_link, [this](const QString& text) {
+    const QString result = QueryVersion(m_link, [this](const QString& text) {
         if (const auto& statusBar = m_link.dispatcher().receivers.statusBar)
             statusBar(text);
     });
     if (m_link.moduleDataVersion == supportedDataVersion)
-        return true;
+        return VersionCheck::Matches;
     // A device that went away during the query left no version to compare;
     // the transfer reports the closed port instead.
     if (!m_link.isOpen())
-        return false;
-    emit versionMismatch(dataVersionMismatchText(m_link.moduleDataVersion));
-    return false;
+        return VersionCheck::Unread;
+    if (m_link.moduleDataVersion != kVersionUnknown) {
+        emit versionMismatch(dataVersionMismatchText(m_link.moduleDataVersion));
+        return VersionCheck::Mismatch;
+    }
+    // No version arrived, so none may be named as the module's: the query's
+    // own code check failed (its text says why), or the version block did
+    // not come or came damaged.
+    if (!result.isEmpty()) {
+        emit loginFailed(result);
+        return VersionCheck::LoginFailed;
+    }
+    emit versionUnread(text::readFailed);
+    return VersionCheck::Unread;
 }
 
 TransferOutcome ParameterTransfer::readBlocks()
@@ -130,15 +146,22 @@ TransferOutcome ParameterTransfer::writeBlocks()
 {
     for (int n = 0; n < kBlocks; ++n)
         m_stagingFrames[std::size_t(n)] = BuildWriteFrame(std::as_const(m_image).block(n), blockAddress(n));
+    BlockTransfer& blocks = m_link.blocks();
+    // With more than one attempt a "WRFLERR" ends an attempt at once; the
+    // single written attempt waits for "WROK" alone.
+    const WriteConfirmation confirmation = blocks.attempts() > BlockTransfer::kSingleAttempt
+        ? WriteConfirmation::AcknowledgedOrFailed
+        : WriteConfirmation::Acknowledged;
     for (int n = 0; n < kBlocks; ++n) {
         emit blockStarted(n);
-        if (!m_link.blocks().writeBlock(m_stagingFrames[std::size_t(n)])) {
+        const Frame& staged = m_stagingFrames[std::size_t(n)];
+        if (!blocks.tried([&] { return blocks.writeBlock(staged, confirmation); })) {
             emit blockFailed(n);
             return TransferOutcome::BlockFailed;
         }
         emit blockDone(n);
     }
-    if (!m_link.blocks().activate()) {
+    if (!blocks.activate()) {
         emit activationFailed();
         return TransferOutcome::ActivationFailed;
     }

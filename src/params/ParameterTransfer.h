@@ -26,6 +26,7 @@ enum class TransferOutcome {
     Busy,             // another transaction holds the link; nothing was sent
     LoginFailed,      // the installer code check failed
     VersionMismatch,  // the module's data version is not the supported one
+    VersionUnread,    // the version block did not arrive, or arrived damaged
     BlockFailed,      // a block was not read, or a write was not acknowledged
     Differs,          // compare: a block differs from the image
     ActivationFailed, // write: "WRACT" was not confirmed
@@ -62,6 +63,9 @@ signals:
     void started(params::TransferKind kind);
     void loginFailed(const QString& failureText);
     void versionMismatch(const QString& message);
+    // The version block could not be read: no version is known, so none is
+    // named; `failureText` says the read failed.
+    void versionUnread(const QString& failureText);
     // Blocks are numbered 0 to 7.
     void blockStarted(int block);
     // Read, acknowledged, or found equal.
@@ -75,8 +79,10 @@ signals:
 
 private:
     TransferOutcome transact(TransferKind kind);
+    enum class VersionCheck { Matches, Mismatch, LoginFailed, Unread };
+
     bool login();
-    bool dataVersionMatches();
+    VersionCheck checkDataVersion();
     TransferOutcome readBlocks();
     TransferOutcome writeBlocks();
     TransferOutcome compareBlocks();

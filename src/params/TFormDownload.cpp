@@ -185,6 +185,9 @@ void TFormDownload::connectTransfer()
     // The panels keep their colour.
     connect(&m_transfer, &ParameterTransfer::versionMismatch, this,
             [](const QString& message) { prompter().message(message); });
+    // A version block that did not arrive whole names no version.
+    connect(&m_transfer, &ParameterTransfer::versionUnread, this,
+            [](const QString& failureText) { prompter().message(failureText); });
     connect(&m_transfer, &ParameterTransfer::blockDone, this, [this](int block) { SetBlockPanelColour(block, kGreen); });
     // A block that was not read or not acknowledged keeps its white panel;
     // only a comparison marks it.
@@ -251,7 +254,8 @@ void TFormDownload::btDiffClick()
         break;
     case TransferOutcome::PortClosed: prompter().message(text::noSerialLink); break;
     case TransferOutcome::Busy: StatusBar1->showMessage(text::otherTransactionRunning); break;
-    case TransferOutcome::BlockFailed: prompter().message(kDiffReadFailed); break;
+    case TransferOutcome::BlockFailed:
+    case TransferOutcome::VersionUnread: prompter().message(kDiffReadFailed); break;
     default: break; // the login or the data version said why
     }
 }

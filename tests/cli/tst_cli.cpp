@@ -570,6 +570,10 @@ private slots:
         QTest::newRow("extra argument") << QStringList{"--port", "x", "version", "y"}
                                         << "sentrova-cli: Unexpected argument: y";
         QTest::newRow("unknown option") << QStringList{"--baud", "1"} << "sentrova-cli: Unknown option";
+        QTest::newRow("no attempt") << QStringList{"--port", "x", "--attempts", "0", "version"}
+                                    << "sentrova-cli: --attempts needs a number from 1 to 5: 0\n";
+        QTest::newRow("six attempts") << QStringList{"--port", "x", "--attempts", "6", "version"}
+                                      << "sentrova-cli: --attempts needs a number from 1 to 5: 6\n";
         QTest::newRow("port cannot be opened") << QStringList{"--port", "/nonexistent/port", "version"}
                                                << "sentrova-cli: cannot open the port /nonexistent/port: no such device\n";
     }
@@ -588,8 +592,8 @@ private slots:
     {
         const CliRun run = runCli({QStringLiteral("--help")});
         QCOMPARE(run.exitCode, int(kSuccess));
-        for (const char* expected : {"--port", "--code", "version", "read OUT.SD2", "write IN.SD2", "compare IN.SD2",
-                                     "events OUT.csv", "sheet IN.SD2 OUT.pdf", "Exit status: 0"})
+        for (const char* expected : {"--port", "--code", "--attempts", "version", "read OUT.SD2", "write IN.SD2",
+                                     "compare IN.SD2", "events OUT.csv", "sheet IN.SD2 OUT.pdf", "Exit status: 0"})
             QVERIFY2(run.out.contains(QLatin1String(expected)), expected);
     }
 };

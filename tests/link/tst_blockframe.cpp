@@ -137,6 +137,44 @@ private slots:
             QCOMPARE(buffer[i], i < bytesReplaced ? 0x11 : 0xAA);
     }
 
+    // One byte of a reply damaged as a noisy line damages it (dropped,
+    // doubled, or replaced by any printable character), at every place: the
+    // frame is never taken as good with other bytes than were sent. The data
+    // are names padded with blanks, where shifted digits cancel most easily
+    // in the sum.
+    void singleDamageIsNeverTakenForGood()
+    {
+        Frame sent{};
+        const QByteArray text = "Konyha    Nappali   Bejarat   Garazs    ";
+        for (int i = 0; i < frame::kDataSize; ++i)
+            sent[i] = std::uint8_t(i < 200 ? text[i % text.size()] : 0);
+        setFrameAddress(sent, 3);
+        storeChecksumLsbFirst(sent);
+        const QByteArray line = replyLine(sent);
+        Frame buffer{};
+        QCOMPARE(decodeReplyFrame(line, buffer), FrameDecode::Good);
+        int damaged = 0;
+        QByteArrayList takenForGood;
+        const auto check = [&](const QByteArray& received) {
+            ++damaged;
+            buffer.fill(0);
+            if (decodeReplyFrame(received, buffer) == FrameDecode::Good && buffer != sent)
+                takenForGood << received;
+        };
+        for (int at = 0; at < line.size(); ++at) {
+            check(QByteArray(line).remove(at, 1));
+            check(QByteArray(line).insert(at, line[at]));
+            for (char c = ' '; c <= '~'; ++c)
+                if (c != line[at])
+                    check(QByteArray(line).replace(at, 1, QByteArray(1, c)));
+        }
+        QCOMPARE(damaged, 544 * 96);
+        QVERIFY2(takenForGood.isEmpty(), takenForGood.value(0).constData());
+        // A damaged line end joins the frame with the next line: not a frame.
+        QCOMPARE(decodeReplyFrame(line + 'X' + line, buffer), FrameDecode::Bad);
+        QCOMPARE(decodeReplyFrame(line + 'X' + "PWDOK", buffer), FrameDecode::Bad);
+    }
+
     void hexHelpers()
     {
         QByteArray out;

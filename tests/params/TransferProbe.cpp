@@ -14,6 +14,8 @@ TransferProbe::TransferProbe(ParameterTransfer& transfer)
                      [this](const QString& text) { events << QStringLiteral("login ") + text; });
     QObject::connect(&transfer, &ParameterTransfer::versionMismatch, &transfer,
                      [this](const QString& text) { events << QStringLiteral("version ") + text; });
+    QObject::connect(&transfer, &ParameterTransfer::versionUnread, &transfer,
+                     [this](const QString& text) { events << QStringLiteral("unread ") + text; });
     QObject::connect(&transfer, &ParameterTransfer::blockDone, &transfer, [this](int block) {
         events << QStringLiteral("done %1").arg(block);
         if (const auto action = m_actions.find(block); action != m_actions.end())

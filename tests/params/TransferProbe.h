@@ -12,8 +12,8 @@
 
 // Records what a parameter transfer reports, one short line per signal
 // ("started", "done 3", "failed 5", "differs 0", "login <text>",
-// "version <text>", "activation failed", "finished"), and runs test actions
-// when a block is done.
+// "version <text>", "unread <text>", "activation failed", "finished"), and
+// runs test actions when a block is done.
 class TransferProbe
 {
 public:

@@ -220,20 +220,62 @@ private slots:
             QCOMPARE(r.image, before);
     }
 
-    void unacknowledgedWriteStops()
+    // Block 2's first writes are answered "WRFLERR" or not at all. One
+    // attempt stops there; more attempts write it again and go on.
+    void unacknowledgedWrite_data()
     {
+        QTest::addColumn<int>("attempts");
+        QTest::addColumn<QByteArray>("answer");
+        QTest::addColumn<int>("spoiled");
+        QTest::addColumn<TransferOutcome>("outcome");
+        QTest::addColumn<int>("writes");
+        QTest::newRow("one attempt, no answer") << 1 << QByteArray() << 1 << TransferOutcome::BlockFailed << 3;
+        QTest::newRow("one attempt, refused") << 1 << QByteArray("WRFLERR") << 1 << TransferOutcome::BlockFailed << 3;
+        QTest::newRow("two attempts, no answer once") << 2 << QByteArray() << 1 << TransferOutcome::Done << 9;
+        QTest::newRow("three attempts, refused twice") << 3 << QByteArray("WRFLERR") << 2 << TransferOutcome::Done << 10;
+        QTest::newRow("two attempts, refused twice") << 2 << QByteArray("WRFLERR") << 2 << TransferOutcome::BlockFailed << 4;
+    }
+
+    void unacknowledgedWrite()
+    {
+        QFETCH(int, attempts);
+        QFETCH(QByteArray, answer);
+        QFETCH(int, spoiled);
+        QFETCH(TransferOutcome, outcome);
+        QFETCH(int, writes);
         constexpr int kFailing = 2;
         Rig r;
-        r.m.sim.module().faults().nakWriteBlock = kFailing;
         QVERIFY(r.m.connect());
+        r.m.link.blocks().setAttempts(attempts);
         const ParameterImage original = moduleImage(r.m);
         r.image = writableNoise(13);
+        // Block 2 is the third "WRFL"; the module neither takes the spoiled
+        // frames nor answers them but with `answer`.
+        int frames = 0;
+        QObject::connect(&r.m.sim, &ModuleSimulator::lineReceived, &r.m.sim, [&](const QByteArray& line) {
+            FaultSwitches& faults = r.m.sim.module().faults();
+            if (line == "WRFL") {
+                ++frames;
+                faults.silent = frames > kFailing && frames <= kFailing + spoiled;
+            } else if (faults.silent) {
+                if (!answer.isEmpty())
+                    r.m.sim.sendLine(answer);
+            }
+        });
 
-        QCOMPARE(r.transfer.write(), TransferOutcome::BlockFailed);
-        QCOMPARE(r.probe.events, transferEvents(doneEvents(0, kFailing - 1) << QStringLiteral("failed %1").arg(kFailing)));
-        QCOMPARE(r.m.received("WRFL").size(), kFailing + 1);
-        QVERIFY(r.m.received("WRACT").isEmpty());
-        QCOMPARE(moduleImage(r.m), original);
+        QCOMPARE(r.transfer.write(), outcome);
+        QCOMPARE(r.m.received("WRFL").size(), writes);
+        if (outcome == TransferOutcome::Done) {
+            QCOMPARE(r.probe.events, transferEvents(doneEvents(0, 7)));
+            QCOMPARE(moduleImage(r.m), r.image);
+        } else {
+            QCOMPARE(r.probe.events, transferEvents(doneEvents(0, kFailing - 1) << QStringLiteral("failed %1").arg(kFailing)));
+            QVERIFY(r.m.received("WRACT").isEmpty());
+            QCOMPARE(moduleImage(r.m), original);
+            // With more attempts "WRFLERR" ends a write's wait; one attempt
+            // waits for "WROK" alone until its time runs out.
+            QCOMPARE(r.m.link.countdown().value() > 0, !answer.isEmpty() && attempts > 1);
+        }
     }
 
     void unconfirmedActivation()
@@ -287,33 +329,28 @@ private slots:
     {
         QTest::addColumn<TransferKind>("kind");
         QTest::addColumn<QByteArray>("reported");
-        QTest::addColumn<bool>("badVersionFrame");
         QTest::addColumn<QString>("message");
         const QString three = QStringLiteral("Ehhez a GSM-Sentrova programverzióhoz másik Sentrova Pultrex program "
                                              "szükséges!   (SentrovaDataVer=3 , PultrexDataVer=2)");
-        QTest::newRow("read, version 3") << TransferKind::Read << QByteArray("3") << false << three;
-        QTest::newRow("write, version 3") << TransferKind::Write << QByteArray("3") << false << three;
-        QTest::newRow("compare, version 3") << TransferKind::Compare << QByteArray("3") << false << three;
-        QTest::newRow("read, no digits") << TransferKind::Read << QByteArray() << false
+        QTest::newRow("read, version 3") << TransferKind::Read << QByteArray("3") << three;
+        QTest::newRow("write, version 3") << TransferKind::Write << QByteArray("3") << three;
+        QTest::newRow("compare, version 3") << TransferKind::Compare << QByteArray("3") << three;
+        QTest::newRow("read, no digits") << TransferKind::Read << QByteArray()
                                          << dataVersionMismatchText(0);
-        QTest::newRow("read, version 12") << TransferKind::Read << QByteArray("12") << false
+        QTest::newRow("read, version 12") << TransferKind::Read << QByteArray("12")
                                           << dataVersionMismatchText(12);
-        QTest::newRow("write, version query failed") << TransferKind::Write << QByteArray("2") << true
-                                                     << dataVersionMismatchText(-1);
     }
 
     void dataVersionMismatch()
     {
         QFETCH(TransferKind, kind);
         QFETCH(QByteArray, reported);
-        QFETCH(bool, badVersionFrame);
         QFETCH(QString, message);
         QVERIFY(message.contains(QStringLiteral("(SentrovaDataVer=")));
         Rig r;
         VersionTexts versions;
         versions.data = reported;
         r.m.sim.module().setVersionTexts(versions);
-        r.m.sim.module().faults().badChecksum = badVersionFrame;
         QVERIFY(r.m.connect());
         const ParameterImage original = moduleImage(r.m);
         r.image = writableNoise(23);
@@ -322,6 +359,52 @@ private slots:
         QCOMPARE(r.transfer.run(kind), TransferOutcome::VersionMismatch);
         QCOMPARE(r.probe.events, transferEvents({"version " + message}));
         QCOMPARE(r.m.received(), QByteArrayList({kLogin, kLogin, "RDFLFFFF"}));
+        QCOMPARE(r.image, before);
+        QCOMPARE(moduleImage(r.m), original);
+    }
+
+    // A version query that brought no version names none: a damaged or
+    // missing version block is a failed read, a failed code check of the
+    // query a failed login. Nothing is moved.
+    void versionNotKnown_data()
+    {
+        QTest::addColumn<TransferKind>("kind");
+        QTest::addColumn<QString>("spoil");
+        QTest::addColumn<TransferOutcome>("outcome");
+        QTest::addColumn<QString>("event");
+        QTest::newRow("write, damaged version block") << TransferKind::Write << "checksum" << TransferOutcome::VersionUnread
+                                                      << "unread Leolvasás sikertelen.";
+        QTest::newRow("read, version block not answered") << TransferKind::Read << "silence" << TransferOutcome::VersionUnread
+                                                          << "unread Leolvasás sikertelen.";
+        QTest::newRow("compare, code refused in the query") << TransferKind::Compare << "refusal"
+                                                            << TransferOutcome::LoginFailed
+                                                            << "login  Hibás telepítői azonosító!";
+    }
+
+    void versionNotKnown()
+    {
+        QFETCH(TransferKind, kind);
+        QFETCH(QString, spoil);
+        QFETCH(TransferOutcome, outcome);
+        QFETCH(QString, event);
+        Rig r;
+        QVERIFY(r.m.connect());
+        FaultSwitches& faults = r.m.sim.module().faults();
+        int logins = 0;
+        QObject::connect(&r.m.sim, &ModuleSimulator::lineReceived, &r.m.sim, [&](const QByteArray& line) {
+            if (line.startsWith("RPWD"))
+                faults.refuseCode = spoil == "refusal" && ++logins == 2;
+            faults.badChecksum = spoil == "checksum" && line == "RDFLFFFF";
+            faults.silent = spoil == "silence" && line == "RDFLFFFF";
+        });
+        const ParameterImage original = moduleImage(r.m);
+        r.image = writableNoise(31);
+        const ParameterImage before = r.image;
+
+        QCOMPARE(r.transfer.run(kind), outcome);
+        QCOMPARE(r.probe.events, transferEvents({event}));
+        QVERIFY(parameterReads(r.m).isEmpty());
+        QVERIFY(r.m.received("WRFL").isEmpty());
         QCOMPARE(r.image, before);
         QCOMPARE(moduleImage(r.m), original);
     }

@@ -70,8 +70,9 @@ QByteArray readFile(const QString& path)
 // The window on a simulated module, with the dialogs scripted.
 struct Rig
 {
-    Rig()
-        : editor(image)
+    explicit Rig(const SimulatorSettings& settings = {})
+        : m(settings)
+        , editor(image)
         , form(m.link, image, editor)
     {
     }
@@ -310,6 +311,56 @@ private slots:
         QCOMPARE(r.image, before);
         QVERIFY(r.dialogs.messages.isEmpty());
         QCOMPARE(r.transferButtonsEnabled(), kAllEnabled);
+    }
+
+    // On a line that damages about one byte in 5000 each way, each read
+    // either brings the module's whole memory or leaves the image as it was;
+    // no failure is reported as another data version.
+    void readOnANoisyLine()
+    {
+        SimulatorSettings noisy;
+        noisy.live = false;
+        noisy.noiseRate = 0.0002;
+        noisy.noiseSeed = 5;
+        Rig r(noisy);
+        QVERIFY(r.m.connect());
+        const ParameterImage module = moduleImage(r.m);
+        int read = 0;
+        int failed = 0;
+        for (unsigned attempt = 0; attempt < 12; ++attempt) {
+            r.image = writableNoise(50 + attempt);
+            const ParameterImage before = r.image;
+            r.click(r.form.btRead);
+            if (r.colours() == kAllGreen) {
+                QCOMPARE(r.image, module);
+                ++read;
+            } else {
+                QCOMPARE(r.image, before);
+                ++failed;
+            }
+            QCOMPARE(r.transferButtonsEnabled(), kAllEnabled);
+        }
+        for (const QString& message : std::as_const(r.dialogs.messages))
+            QVERIFY2(!message.contains(QStringLiteral("DataVer")), qPrintable(message));
+        QVERIFY2(read > 0 && failed > 0, qPrintable(QStringLiteral("%1 read, %2 failed").arg(read).arg(failed)));
+        QVERIFY(r.m.sim.noiseToProgram()->damaged() > 0);
+    }
+
+    // A version block with a bad checksum is a failed read, not a version.
+    void damagedVersionBlock()
+    {
+        Rig r;
+        QVERIFY(r.m.connect());
+        QObject::connect(&r.m.sim, &ModuleSimulator::lineReceived, &r.m.sim, [&r](const QByteArray& line) {
+            r.m.sim.module().faults().badChecksum = line == "RDFLFFFF";
+        });
+        r.image = writableNoise(37);
+        const ParameterImage before = r.image;
+        r.click(r.form.btRead);
+        QCOMPARE(r.dialogs.messages, QStringList{QStringLiteral("Leolvasás sikertelen.")});
+        QCOMPARE(r.colours(), repeated(TFormDownload::kWhite, TFormDownload::kPanelCount));
+        QCOMPARE(r.image, before);
+        QVERIFY(parameterReads(r.m).isEmpty());
     }
 
     void compareReadFailureTurnsThePanelRed()

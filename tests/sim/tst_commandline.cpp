@@ -54,6 +54,12 @@ void CommandLineTest::values()
     QCOMPARE(parse({}).settings.statusForm, 4);
     QVERIFY(!parse({}).settings.seed);
     QVERIFY(!parse({}).settings.faults.nakWriteBlock);
+    const CommandLine noisy = parse({"--noise", "0.0002", "--noise-seed", "7"});
+    QVERIFY2(noisy.error.isEmpty(), qPrintable(noisy.error));
+    QCOMPARE(noisy.settings.noiseRate, 0.0002);
+    QCOMPARE(noisy.settings.noiseSeed, std::optional<std::uint32_t>(7));
+    QCOMPARE(parse({}).settings.noiseRate, 0.0);
+    QVERIFY(!parse({"--noise", "1"}).settings.noiseSeed);
 }
 
 void CommandLineTest::modem_data()
@@ -134,6 +140,11 @@ void CommandLineTest::rejected_data()
     QTest::newRow("status form 0") << QStringList{"--status-form", "0"};
     QTest::newRow("negative seed") << QStringList{"--seed", "-1"};
     QTest::newRow("guard time zero") << QStringList{"--modem", "--modem-guard-ms", "0"};
+    QTest::newRow("noise above 1") << QStringList{"--noise", "1.5"};
+    QTest::newRow("negative noise") << QStringList{"--noise", "-0.1"};
+    QTest::newRow("noise not a number") << QStringList{"--noise", "some"};
+    QTest::newRow("noise seed without noise") << QStringList{"--noise-seed", "7"};
+    QTest::newRow("noise seed not a number") << QStringList{"--noise", "0.1", "--noise-seed", "x"};
     QTest::newRow("connect time not a number") << QStringList{"--modem", "--modem-connect-ms", "soon"};
 }
 
@@ -153,7 +164,7 @@ void CommandLineTest::help()
                                "--bad-checksum", "--program-version", "--data-version", "--modem", "--modem-silent",
                                "--modem-ignores-ath", "--modem-connect-ms", "--modem-guard-ms", "--load",
                                "--save-on-exit", "--drop-block", "--nak-write", "--no-activation", "--corrupt-byte",
-                               "--status-form", "--seed", "--still"})
+                               "--status-form", "--seed", "--still", "--noise", "--noise-seed"})
         QVERIFY2(line.helpText.contains(QLatin1String(option)), option);
 }
 

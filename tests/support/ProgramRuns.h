@@ -44,6 +44,10 @@ public:
         m_process.waitForFinished(kProgramTimeoutMs);
     }
 
+    // What the simulator printed after the device path; complete once it
+    // has stopped.
+    QString laterOutput() { return QString::fromUtf8(m_process.readAllStandardOutput()); }
+
     // Ends the simulator at once, as a module switched off: its
     // pseudo-terminal goes away with it.
     void kill()
