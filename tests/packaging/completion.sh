@@ -14,7 +14,7 @@ PATH="$build/bin:$PATH"
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 cd "$scratch"
-touch site.SD2 old.sd2 list.csv fw.GSF notes.txt
+touch site.SD2 old.sd2 list.csv fw.GSF notes.txt out.pdf
 failed=0
 
 # complete WORDS...: the candidates bash offers for the last word.
@@ -43,15 +43,22 @@ check() {
 
 check "read"                     sentrova-cli re
 check "set-clock"                sentrova-cli --port /dev/ttyS0 se
+check "history"                  sentrova-cli hi
+check "export"                   sentrova-cli history ex
+check "sheet"                    sentrova-cli --attempts 3 she
+check "--attempts"               sentrova-cli --att
 check "--port"                   sentrova-cli --po
 check "--show-codes"             sentrova-cli --sh
 check "old.sd2 site.SD2"         sentrova-cli --port /dev/ttyS0 write ""
 check "old.sd2 site.SD2"         sentrova-cli diff site.SD2 ""
 check "list.csv"                 sentrova-cli --port /dev/ttyS0 --code 1234 events ""
 check "fw.GSF"                   sentrova-cli --port /dev/ttyS0 firmware ""
+check "old.sd2 site.SD2"         sentrova-cli sheet ""
+check "out.pdf"                  sentrova-cli sheet site.SD2 ""
 check "--save-on-exit"           sentrova-sim --save
 check "old.sd2 site.SD2"         sentrova-sim --load ""
 check "1 2 3 4"                  sentrova-sim --status-form ""
+check "--noise --noise-seed"     sentrova-sim --noi
 ports=$(complete_line sentrova-cli --port /dev/tty)
 case " $ports " in
   *" /dev/ttyS0 "*) ;;

@@ -20,7 +20,7 @@ field() { dpkg-deb --field "$deb" "$1"; }
 [ "$(field Version)" = 1.22 ] || fail "Version: $(field Version)"
 [ "$(field Architecture)" = amd64 ] || fail "Architecture: $(field Architecture)"
 depends=$(field Depends)
-for library in libqt6serialport6 libqt6widgets6 libqt6core6; do
+for library in libqt6serialport6 libqt6widgets6 libqt6core6 libqt6sql6 libqt6sql6-sqlite libqt6printsupport6; do
   grep -q "$library" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
 grep -qi "modul" <<<"$(field Description)" || fail "no Hungarian description"
