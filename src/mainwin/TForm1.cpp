@@ -252,6 +252,12 @@ void TForm1::btDisconnectClick()
 
 void TForm1::btDialClick()
 {
+    // Modem commands sent into another window's wait would end up in its
+    // exchange with the module.
+    if (m_link.transactionRunning()) {
+        prompter().message(text::otherTransactionRunning);
+        return;
+    }
     m_modem.clearAbort();
     if (m_link.installerCode().isEmpty()) {
         prompter().message(text::dialNeedsCode);
@@ -263,7 +269,9 @@ void TForm1::btDialClick()
     }
     btDial->setEnabled(false);
     {
-        CodeTimerPause pause(m_link.codeTimer());
+        // Held while dialling, so that no window starts an exchange with a
+        // modem that is still taking commands.
+        const std::optional<Transaction> dialling = m_link.beginTransaction();
         if (!m_link.isOpen()) {
             prompter().message(text::noSerialLink);
         } else {

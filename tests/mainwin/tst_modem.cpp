@@ -181,6 +181,32 @@ private slots:
         QVERIFY(s.form->btATH->isEnabled());
     }
 
+    // The dial and another window's exchange with the module keep off each
+    // other: nothing of one is sent into the other's wait.
+    void dialAndTransactionsExcludeEachOther()
+    {
+        DialSetup s(answering());
+        QVERIFY(s.connect());
+        ScriptedPrompter prompts;
+        {
+            const std::optional<Transaction> other = s.link.beginTransaction();
+            QTest::mouseClick(s.form->btDial, Qt::LeftButton);
+        }
+        QCOMPARE(prompts.messages, QStringList{QStringLiteral("Egy másik művelet folyamatban van.")});
+        QCOMPARE(s.lines(), QByteArrayList());
+        QVERIFY(s.form->btDial->isEnabled());
+
+        bool refusedWhileDialling = false;
+        QObject::connect(&s.sim, &ModuleSimulator::lineReceived, s.form.get(), [&](const QByteArray& line) {
+            if (line.startsWith("ATD"))
+                refusedWhileDialling = !s.link.beginTransaction();
+        });
+        QTest::mouseClick(s.form->btDial, Qt::LeftButton);
+        QVERIFY(refusedWhileDialling);
+        QVERIFY(s.link.flags().remoteConnected);
+        QVERIFY(s.link.beginTransaction().has_value());
+    }
+
     void closingTheWindowEndsADial()
     {
         DialSetup s(answering(kNeverConnectsMs));
