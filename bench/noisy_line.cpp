@@ -9,6 +9,8 @@
 // a transaction's time; the ratio to the clean line is what counts.
 //
 //   build/bin/noisy_line [--transactions N] [--scale K]
+#include "FileBytes.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
@@ -43,18 +45,6 @@ struct Setup
     int baud() const { return kRealBaud * scale; }
     int tickMs() const { return kRealTickMs / scale; }
 };
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // One simulator program, paced, on its own link; stopped as a signal would.
 class Sim

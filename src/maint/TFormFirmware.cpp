@@ -4,6 +4,7 @@
 
 #include "link/DeviceLink.h"
 #include "link/LinkTexts.h"
+#include "ui/LinkRefusal.h"
 #include "ui/Prompter.h"
 #include "ui/WindowShell.h"
 #include "params/DataFile.h"
@@ -66,15 +67,7 @@ void TFormFirmware::buildControls()
 
 bool TFormFirmware::refusedToStart()
 {
-    if (!m_link.isOpen()) {
-        prompter().message(text::noSerialLink);
-        return true;
-    }
-    if (m_link.transactionRunning()) {
-        showStatus(text::otherTransactionRunning);
-        return true;
-    }
-    return false;
+    return ::refusedToStart(m_link, [this](const QString& text) { showStatus(text); });
 }
 
 void TFormFirmware::reportLoginFailure()

@@ -8,6 +8,7 @@
 #include "link/LinkTexts.h"
 #include "link/Ticks.h"
 #include "link/WaitLoop.h"
+#include "ui/LinkRefusal.h"
 #include "ui/ModalLoop.h"
 #include "ui/Prompter.h"
 #include "ui/WindowShell.h"
@@ -206,16 +207,8 @@ void TFormRF::pausePolling(int ticks)
 
 bool TFormRF::refusedToStart()
 {
-    if (!m_link.isOpen()) {
-        prompter().message(text::noSerialLink);
-        return true;
-    }
     // Refused before the question: a Yes could not be kept.
-    if (m_link.transactionRunning()) {
-        prompter().message(text::otherTransactionRunning);
-        return true;
-    }
-    return false;
+    return ::refusedToStart(m_link);
 }
 
 std::optional<Transaction> TFormRF::takeLink()

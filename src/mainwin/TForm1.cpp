@@ -5,6 +5,7 @@
 #include "link/Ticks.h"
 #include "mainwin/MainTexts.h"
 #include "monitor/AlarmStop.h"
+#include "ui/LinkRefusal.h"
 #include "ui/ModalLoop.h"
 #include "ui/Prompter.h"
 #include "mainwin/SettingsFile.h"
@@ -311,16 +312,10 @@ void TForm1::btEventlistShortClick()
 
 void TForm1::btAskVersionClick()
 {
-    if (!m_link.isOpen()) {
-        prompter().message(text::noSerialLink);
-        return;
-    }
     // Refused in a box, like the result: the status bar may be showing the
     // progress of the transaction that holds the link.
-    if (m_link.transactionRunning()) {
-        prompter().message(text::otherTransactionRunning);
+    if (refusedToStart(m_link))
         return;
-    }
     btAskVersion->setEnabled(false);
     QString result;
     if (const auto transaction = m_link.beginTransaction())

@@ -6,6 +6,7 @@
 #include "link/DeviceLink.h"
 #include "link/LinkTexts.h"
 #include "params/DataFile.h"
+#include "ui/LinkRefusal.h"
 #include "ui/Prompter.h"
 
 #include <QHBoxLayout>
@@ -117,10 +118,7 @@ void TFormEventlistShort::LoadNames(QStatusBar* statusBar)
 
 bool TFormEventlistShort::refusedToStart(QStatusBar* statusBar)
 {
-    if (m_link.isOpen() && !m_link.transactionRunning())
-        return false;
-    reportOutcome(m_link.isOpen() ? monitor::DownloadOutcome::Busy : monitor::DownloadOutcome::NoLink, statusBar);
-    return true;
+    return ::refusedToStart(m_link, [statusBar](const QString& text) { statusBar->showMessage(text); });
 }
 
 void TFormEventlistShort::setDownloadButtonsEnabled(bool enabled)

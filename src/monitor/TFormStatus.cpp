@@ -13,6 +13,7 @@
 #include "link/Ticks.h"
 #include "link/WaitLoop.h"
 #include "monitor/AlarmStop.h"
+#include "ui/LinkRefusal.h"
 #include "ui/ModalLoop.h"
 #include "ui/Prompter.h"
 #include "ui/WindowShell.h"
@@ -170,16 +171,10 @@ void TFormStatus::btClearMsgClick()
 
 void TFormStatus::btLoadZoneNamesClick()
 {
-    if (!m_link.isOpen()) {
-        prompter().message(text::noSerialLink);
-        return;
-    }
     // Its code check would be answered while another transaction waits for
     // a verdict (the alarm stop's "PWDOK").
-    if (m_link.transactionRunning()) {
-        prompter().message(text::otherTransactionRunning);
+    if (refusedToStart(m_link))
         return;
-    }
     setHoldingButtonsEnabled(false);
     StatusBar1->showMessage(text::statusNamesLoading);
     holdPolling(kQuietBeforeNames);

@@ -1,6 +1,7 @@
 // The archive of parameter images: what the transfers and data files leave
 // in a real SQLite file in a scratch folder, images stored once, the file's
 // permissions, and archives that cannot be used leaving the transfers working.
+#include "FileBytes.h"
 #include "LinkedModule.h"
 #include "TestTicks.h"
 
@@ -59,12 +60,6 @@ QVariant sqlValue(const QString& file, const QString& statement)
     }
     QSqlDatabase::removeDatabase(QStringLiteral("probe"));
     return value;
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 enum class Action { Read, Write, Compare, CompareDiffersFirst, CompareDiffersLast, SaveFile, OpenFile };

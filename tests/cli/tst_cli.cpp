@@ -1,5 +1,6 @@
 // The command-line tool end to end: the sentrova-cli program against the
 // simulator program, checked by exit status, output and data files.
+#include "FileBytes.h"
 #include "PdfText.h"
 #include "ProgramRuns.h"
 #include "link/LinkTexts.h"
@@ -33,18 +34,6 @@ QString simulatorPath()
 QString cliPath()
 {
     return qEnvironmentVariable("SENTROVA_CLI");
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 // A data file of varied bytes that keeps the installer code 1234, so that a

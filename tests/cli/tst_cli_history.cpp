@@ -1,6 +1,7 @@
 // The archive through the command-line tool: eight tools reading at once,
 // the history list and its export, "@ID" in place of a data file, and
 // archives that cannot be used.
+#include "FileBytes.h"
 #include "PdfText.h"
 #include "ProgramRuns.h"
 
@@ -21,18 +22,6 @@
 namespace {
 
 enum Exit { kSuccess = 0, kDifferent = 1, kFailure = 2 };
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // Gives the tools started from now on an archive folder of their own.
 class ArchiveFolder

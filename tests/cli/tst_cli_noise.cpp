@@ -1,6 +1,7 @@
 // The command-line tool on a line that damages about one byte in a thousand
 // each way: every command either succeeds with exactly the module's bytes or
 // fails with its message and exit status, and leaves no file after a failure.
+#include "FileBytes.h"
 #include "ProgramRuns.h"
 #include "link/LinkTexts.h"
 
@@ -20,18 +21,6 @@ enum Exit { kSuccess = 0, kDifferent = 1, kFailure = 2 };
 const QString kRate = QStringLiteral("0.001");
 // Each kind of command with one, three and five attempts.
 constexpr std::array kAttempts{1, 3, 5};
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 QStringList noisy(int seed, const QStringList& more = {})
 {

@@ -1,5 +1,6 @@
 // The parameter transfer window: its buttons clicked against the simulated
 // module, its panel colours and the texts it gives to the dialogs.
+#include "FileBytes.h"
 #include "FieldProbe.h"
 #include "FileSizeLimit.h"
 #include "LinkedModule.h"
@@ -53,18 +54,6 @@ const Colours kAllSilver = repeated(TFormDownload::kSilver, TFormDownload::kPane
 QByteArray bytesOf(const ParameterImage& image)
 {
     return QByteArray(reinterpret_cast<const char*>(image.bytes().data()), ParameterImage::kSize);
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // The window on a simulated module, with the dialogs scripted.
