@@ -13,6 +13,7 @@
 #include <QTextTable>
 
 #include <array>
+#include <optional>
 #include <utility>
 
 namespace params {
@@ -125,30 +126,9 @@ public:
         m_cursor.setBlockFormat(spaced);
     }
 
-    void heading(const QString& text)
-    {
-        QTextBlockFormat block;
-        block.setTopMargin(12);
-        block.setBottomMargin(4);
-        block.setProperty(kKeepWithNextProperty, true);
-        QTextCharFormat format;
-        format.setFontPointSize(kHeadingPoints);
-        format.setFontWeight(QFont::Bold);
-        m_cursor.insertBlock(block, format);
-        m_cursor.insertText(text);
-    }
+    void heading(const QString& text) { boldBlock(text, 12, 4, kHeadingPoints); }
 
-    void subheading(const QString& text)
-    {
-        QTextBlockFormat block;
-        block.setTopMargin(6);
-        block.setBottomMargin(2);
-        block.setProperty(kKeepWithNextProperty, true);
-        QTextCharFormat format;
-        format.setFontWeight(QFont::Bold);
-        m_cursor.insertBlock(block, format);
-        m_cursor.insertText(text);
-    }
+    void subheading(const QString& text) { boldBlock(text, 6, 2, std::nullopt); }
 
     void note(const QString& text)
     {
@@ -193,6 +173,21 @@ public:
     }
 
 private:
+    // A bold caption that stays on the page of what follows it.
+    void boldBlock(const QString& text, int topMargin, int bottomMargin, std::optional<qreal> points)
+    {
+        QTextBlockFormat block;
+        block.setTopMargin(topMargin);
+        block.setBottomMargin(bottomMargin);
+        block.setProperty(kKeepWithNextProperty, true);
+        QTextCharFormat format;
+        if (points)
+            format.setFontPointSize(*points);
+        format.setFontWeight(QFont::Bold);
+        m_cursor.insertBlock(block, format);
+        m_cursor.insertText(text);
+    }
+
     QTextTable* insertTable(int rows, const QList<Column>& columns, int headerRows)
     {
         QTextTableFormat format;
