@@ -267,7 +267,8 @@ class Program:
         """Every thread's stack of the running program, for a hang."""
         try:
             return subprocess.run(["gdb", "-p", str(self.process.pid), "-batch", "-nx",
-                                   "-ex", "set pagination off", "-ex", "thread apply all bt 40"],
+                                   "-ex", "set pagination off", "-ex", "thread 1", "-ex", "bt 80",
+                                   "-ex", "thread apply all bt 30"],
                                   capture_output=True, text=True, timeout=120).stdout
         except (OSError, subprocess.TimeoutExpired) as failure:
             return f"(no stack: {failure})"
@@ -622,7 +623,7 @@ class Monkey:
             except Exception:
                 quits = False
             # Ending the program now and then is enough.
-            weights.append(0.3 if quits else ROLE_WEIGHT.get(role, 1))
+            weights.append(0.1 if quits else ROLE_WEIGHT.get(role, 1))
         while candidates:
             i = self.rng.choices(range(len(candidates)), weights)[0]
             acc, role = candidates.pop(i)
@@ -693,13 +694,13 @@ class Monkey:
         # A handler that opens a modal dialog answers only when the dialog
         # closes; the program's loop still runs, which the ping after each
         # action checks.
-        Atspi.set_timeout(PRESS_TIMEOUT_MS, START_TIMEOUT_S * 1000)
+        Atspi.set_timeout(PRESS_TIMEOUT_MS, -1)
         try:
             call(lambda: acc.queryAction().doAction(0))
         except Hang:
             self.log.note("the action has not returned yet: a dialog of its own runs")
         finally:
-            Atspi.set_timeout(HANG_S * 1000, START_TIMEOUT_S * 1000)
+            Atspi.set_timeout(HANG_S * 1000, -1)
 
     def do_double(self, xw, windows):
         target = self.pick_target(xw)
@@ -750,7 +751,7 @@ class Monkey:
         choices = [w for w in windows if not w["popup"]]
         if not choices:
             return
-        weights = [0.15 if is_main(w) else 1 for w in choices]
+        weights = [0.05 if is_main(w) else 1 for w in choices]
         target = self.rng.choices(choices, weights)[0]
         self.log.add(f"close window '{target['title']}'")
         if is_main(target):
@@ -947,7 +948,7 @@ def main():
     args = parser.parse_args()
     os.environ["DISPLAY"] = args.display
     # A call that the program does not answer within this time counts as a hang.
-    Atspi.set_timeout(HANG_S * 1000, START_TIMEOUT_S * 1000)
+    Atspi.set_timeout(HANG_S * 1000, -1)
     monkey = Monkey(args)
     try:
         return monkey.run()
