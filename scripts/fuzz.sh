@@ -10,31 +10,8 @@ cd "$(dirname "$0")/.."
 seconds="${1:-60}"
 [[ "$seconds" =~ ^[0-9]+$ ]] || { echo "usage: scripts/fuzz.sh [SECONDS]" >&2; exit 2; }
 
-scripts/ensure-deps.sh
-# clang and its runtime libraries, which hold libFuzzer and the sanitizers.
-packages=(clang libclang-rt-14-dev)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing ${missing[*]} from Debian packages: needed to build the fuzzing harnesses."
-  sudo=()
-  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
-  export DEBIAN_FRONTEND=noninteractive
-  "${sudo[@]}" apt-get update -qq
-  "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
-
+scripts/sanitizer-build.sh fuzzers
 build=build-fuzz
-# The libraries get the sanitizers and the fuzzer's coverage hooks; only the
-# harnesses link the fuzzer's own main.
-flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
-if [ ! -f "$build/build.ninja" ]; then
-  CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DSENTROVA_FUZZ=ON -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_C_FLAGS="$flags" >/dev/null
-fi
-cmake --build "$build" -j "$(nproc)" --target fuzzers
 
 found=0
 summary=()

@@ -2,55 +2,56 @@
 
 MonitorLog::MonitorLog(QObject* parent, qsizetype maxLines)
     : QAbstractListModel(parent)
-    , m_maxLines(maxLines)
+    , m_lines(maxLines)
 {
 }
 
 void MonitorLog::append(const QString& text)
 {
-    if (m_lines.isEmpty()) {
+    if (!m_started) {
         beginInsertRows({}, 0, 0);
-        m_lines.append(QByteArray());
+        m_started = true;
         endInsertRows();
     }
-    const int last = int(m_lines.size() - 1);
-    m_lines.last() = text.toUtf8();
-    emit dataChanged(index(last), index(last), {Qt::DisplayRole});
-    beginInsertRows({}, last + 1, last + 1);
-    m_lines.append(QByteArray());
-    endInsertRows();
-    // The empty last line is not counted.
-    if (m_lines.size() - 1 > m_maxLines) {
+    if (m_lines.full()) {
         beginRemoveRows({}, 0, 0);
-        m_lines.removeFirst();
+        m_lines.dropOldest();
         endRemoveRows();
     }
+    // The text takes the place of the empty last line, which moves down.
+    const int filled = int(m_lines.size());
+    beginInsertRows({}, filled, filled);
+    m_lines.push(text.toUtf8());
+    endInsertRows();
 }
 
 void MonitorLog::clear()
 {
     beginResetModel();
     m_lines.clear();
+    m_started = false;
     endResetModel();
 }
 
 int MonitorLog::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : int(m_lines.size());
+    return parent.isValid() || !m_started ? 0 : int(m_lines.size() + 1);
 }
 
 QVariant MonitorLog::data(const QModelIndex& index, int role) const
 {
-    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= m_lines.size())
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount())
         return {};
-    return QString::fromUtf8(m_lines.at(index.row()));
+    return index.row() < m_lines.size() ? QString::fromUtf8(m_lines.at(index.row())) : QString();
 }
 
 QStringList MonitorLog::lines() const
 {
     QStringList text;
-    text.reserve(m_lines.size());
-    for (const QByteArray& line : m_lines)
-        text.append(QString::fromUtf8(line));
+    text.reserve(rowCount());
+    for (qsizetype row = 0; row < m_lines.size(); ++row)
+        text.append(QString::fromUtf8(m_lines.at(row)));
+    if (m_started)
+        text.append(QString());
     return text;
 }

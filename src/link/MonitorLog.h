@@ -1,7 +1,8 @@
 #pragma once
 
+#include "link/LineRing.h"
+
 #include <QAbstractListModel>
-#include <QByteArrayList>
 #include <QStringList>
 
 // The text of the serial monitor, kept once for the whole program: one line
@@ -31,8 +32,10 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
 private:
-    // Kept in UTF-8: the monitor's lines are mostly ASCII, and this halves
-    // what a hundred thousand of them take.
-    QByteArrayList m_lines;
-    qsizetype m_maxLines;
+    // The filled lines in UTF-8 (the monitor's lines are mostly ASCII); the
+    // empty last line is not stored.
+    LineRing m_lines;
+    // False until the first line and after clearing: then not even the empty
+    // last line shows.
+    bool m_started = false;
 };

@@ -3,10 +3,15 @@
 #include "link/DeviceLink.h"
 #include "link/WireWords.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QHBoxLayout>
 #include <QListView>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <vector>
 
 namespace {
 constexpr int kWidth = 383;
@@ -28,6 +33,21 @@ TSerialForm::TSerialForm(DeviceLink& link, QWidget* parent)
     RxMemo->setEditTriggers(QAbstractItemView::NoEditTriggers);
     RxMemo->setSelectionMode(QAbstractItemView::ExtendedSelection);
     RxMemo->setFont(QFont(QStringLiteral("Monospace")));
+    // The list view's own Ctrl+C copies the current line only; these
+    // actions take the keys while the memo has the focus.
+    acCopy = new QAction(QStringLiteral("Másolás"), RxMemo);
+    acCopy->setShortcut(QKeySequence::Copy);
+    acSelectAll = new QAction(QStringLiteral("Összes kijelölése"), RxMemo);
+    acSelectAll->setShortcut(QKeySequence::SelectAll);
+    for (QAction* action : {acCopy, acSelectAll}) {
+        action->setShortcutContext(Qt::WidgetShortcut);
+        action->setShortcutVisibleInContextMenu(true);
+        RxMemo->addAction(action);
+    }
+    RxMemo->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(acCopy, &QAction::triggered, this, &TSerialForm::copySelectedLines);
+    connect(acSelectAll, &QAction::triggered, RxMemo, &QListView::selectAll);
+
     btClear = new QPushButton(QStringLiteral("Ablak törlése"), this);
     btAT = new QPushButton(QStringLiteral("AT"), this);
     btClose = new QPushButton(QStringLiteral("Ablak bezárása"), this);
@@ -68,6 +88,28 @@ void TSerialForm::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     followNewestLine();
+}
+
+QString TSerialForm::selectedText() const
+{
+    // The selection lists its ranges in the order they were made; marking
+    // rows gives the memo's order, and overlapping ranges count once.
+    const MonitorLog& log = m_link.monitor();
+    std::vector<bool> selected(std::size_t(log.rowCount()), false);
+    for (const QItemSelectionRange& range : RxMemo->selectionModel()->selection())
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            selected[std::size_t(row)] = true;
+    QStringList lines;
+    for (int row = 0; row < log.rowCount(); ++row)
+        if (selected[std::size_t(row)])
+            lines << log.index(row).data().toString();
+    return lines.join(u'\n');
+}
+
+void TSerialForm::copySelectedLines()
+{
+    if (RxMemo->selectionModel()->hasSelection())
+        QApplication::clipboard()->setText(selectedText());
 }
 
 void TSerialForm::btClearClick()

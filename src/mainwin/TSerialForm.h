@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class DeviceLink;
+class QAction;
 class QListView;
 class QPushButton;
 
@@ -18,11 +19,20 @@ public:
     void btClearClick();
     void btATClick();
     void btCloseClick();
+    // Puts every selected line on the clipboard, top to bottom, each ended
+    // by a line end except the last.
+    void copySelectedLines();
+
+    // The selected lines in the order the memo shows them, joined by line ends.
+    QString selectedText() const;
 
     QListView* RxMemo = nullptr;
     QPushButton* btClear = nullptr;
     QPushButton* btAT = nullptr;
     QPushButton* btClose = nullptr;
+    // The memo's context menu; Ctrl+C and Ctrl+A reach them too.
+    QAction* acCopy = nullptr;
+    QAction* acSelectAll = nullptr;
 
 signals:
     // Hidden by its own button (the main window's button then offers to show it).

@@ -122,6 +122,28 @@ private slots:
         QCOMPARE(log.lines().last(), QString());
     }
 
+    void monitorKeepsLinesWholeWhileItDropsTheOldest()
+    {
+        // Lines of every length, empty ones and some longer than 64 KiB among
+        // them, go in many times over what is kept; the newest five come back
+        // as they went in.
+        const auto lineNumber = [](int n) {
+            const int length = n % 9 == 0 ? 70000 + n : (n % 4) * (n % 11) * 1500;
+            return QString(length, QChar(u'a' + n % 26)) + (n % 3 == 0 ? QStringLiteral("ő") : QString());
+        };
+        MonitorLog log(nullptr, 5);
+        for (int n = 1; n <= 400; ++n) {
+            log.append(lineNumber(n));
+            QCOMPARE(log.rowCount(), std::min(n, 5) + 1);
+        }
+        const QStringList lines = log.lines();
+        QCOMPARE(lines.size(), 6);
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(lines.at(i), lineNumber(396 + i));
+        QCOMPARE(lines.last(), QString());
+        QCOMPARE(lines.at(0).size(), 70396 + 1);
+    }
+
     void portNames_data()
     {
         QTest::addColumn<QString>("given");
