@@ -2,6 +2,7 @@
 
 #include "link/DeviceLink.h"
 #include "link/WireWords.h"
+#include "ui/LinkRefusal.h"
 
 #include <QAction>
 #include <QApplication>
@@ -119,6 +120,12 @@ void TSerialForm::btClearClick()
 
 void TSerialForm::btATClick()
 {
+    // A closed port sends nothing and says nothing; an "AT" between another
+    // window's request and its answer would make the module answer it there.
+    if (!m_link.isOpen())
+        return;
+    if (refusedToStart(m_link))
+        return;
     m_link.serial().SendLineLogged(wire::kAttention);
 }
 

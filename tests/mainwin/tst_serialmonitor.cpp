@@ -1,6 +1,7 @@
 // The serial monitor window: the memo follows the link's monitor text, with
 // its append rule, clearing, the "AT" button and copying what is selected.
 #include "LinkedModule.h"
+#include "ScriptedPrompter.h"
 #include "TestTicks.h"
 
 #include "mainwin/TSerialForm.h"
@@ -110,6 +111,23 @@ private slots:
         TSerialForm form(m.link);
         QTest::mouseClick(form.btAT, Qt::LeftButton);
         QCOMPARE(memoLines(form), QStringList());
+    }
+
+    void atButtonDuringAnotherExchangeSendsNothing()
+    {
+        LinkedModule m;
+        QVERIFY(m.connect());
+        ScriptedPrompter prompts;
+        TSerialForm form(m.link);
+        {
+            const auto held = m.link.beginTransaction();
+            QVERIFY(held);
+            QTest::mouseClick(form.btAT, Qt::LeftButton);
+            QCOMPARE(prompts.messages, QStringList{"Egy másik művelet folyamatban van."});
+            QCOMPARE(memoLines(form), QStringList());
+        }
+        QTest::mouseClick(form.btAT, Qt::LeftButton);
+        QTRY_COMPARE(m.received(), QByteArrayList{"AT"});
     }
 
     void ctrlCCopiesTheSelectedLinesInMemoOrder_data()
