@@ -147,30 +147,31 @@ std::optional<Truth> cleanTruth(const Setup& setup)
     return Truth{readFile(memory), readFile(events)};
 }
 
-Tally reads(const Setup& setup, const Truth& truth, double rate, int attempts, int seed, int count)
+// `count` downloads of one kind (a read or the event list) into the file
+// `fileName`, which must then hold exactly `expected`.
+Tally downloads(const Setup& setup, const QString& command, const QString& fileName, const QByteArray& expected,
+                double rate, int attempts, int seed, int count)
 {
     Tally tally;
     Sim sim(setup, noise(rate, seed));
-    const QString out = setup.file(QStringLiteral("read.SD2"));
+    const QString out = setup.file(fileName);
     for (int i = 0; i < count && sim.running(); ++i) {
         QFile::remove(out);
-        const Run run = runCli(setup, sim, attempts, {QStringLiteral("read"), out});
-        tally.add(run, readFile(out) == truth.memory);
+        const Run run = runCli(setup, sim, attempts, {command, out});
+        tally.add(run, readFile(out) == expected);
     }
     return tally;
 }
 
+Tally reads(const Setup& setup, const Truth& truth, double rate, int attempts, int seed, int count)
+{
+    return downloads(setup, QStringLiteral("read"), QStringLiteral("read.SD2"), truth.memory, rate, attempts, seed, count);
+}
+
 Tally eventDownloads(const Setup& setup, const Truth& truth, double rate, int attempts, int seed)
 {
-    Tally tally;
-    Sim sim(setup, noise(rate, seed));
-    const QString out = setup.file(QStringLiteral("events.csv"));
-    for (int i = 0; i < setup.transactions && sim.running(); ++i) {
-        QFile::remove(out);
-        const Run run = runCli(setup, sim, attempts, {QStringLiteral("events"), out});
-        tally.add(run, readFile(out) == truth.events);
-    }
-    return tally;
+    return downloads(setup, QStringLiteral("events"), QStringLiteral("events.csv"), truth.events, rate, attempts, seed,
+                     setup.transactions);
 }
 
 // Each write on a module of its own that starts from the demo memory and is
