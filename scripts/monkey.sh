@@ -22,14 +22,7 @@ bin="$root/build-fuzz/bin"
 out="$root/build-fuzz/monkey"
 mkdir -p "$out"
 
-workdir=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
-  rm -rf "$workdir"
-}
-trap cleanup EXIT
+source "$root/scripts/scratch-display.sh"
 
 # The program's working folder, where its file dialogs start and the monkey
 # names files: firmware files (a short one, a whole one, one with empty lines
@@ -49,17 +42,7 @@ kill "$savepid"; wait "$savepid" || true
 head -c 1000 "$scratch/demo.SD2" >"$scratch/rovid.SD2"
 printf 'nem adatfájl\n' >"$scratch/szoveg.SD2"
 
-# The virtual display, on the first free display number.
-exec 3>"$workdir/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 2>"$workdir/xvfb.err" &
-pids+=($!)
-exec 3>&-
-for _ in $(seq 100); do
-  [ -s "$workdir/display" ] && break
-  sleep 0.1
-done
-[ -s "$workdir/display" ] || { echo "monkey: the virtual display did not start." >&2; exit 1; }
-display=":$(head -n 1 "$workdir/display")"
+start_virtual_display monkey
 
 # The sanitizers stop at the first report and name the source lines; leaks
 # are not looked for (Qt's and the system libraries' own would drown ours).

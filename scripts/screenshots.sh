@@ -19,14 +19,7 @@ else
   "$root/scripts/build.sh"
 fi
 
-workdir=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
-  rm -rf "$workdir"
-}
-trap cleanup EXIT
+source "$root/scripts/scratch-display.sh"
 
 # The simulator, seeded so that the pictures come out the same on every run.
 port="$workdir/module"
@@ -38,17 +31,7 @@ for _ in $(seq 100); do
 done
 [ -e "$port" ] || { echo "screenshots: the simulator did not start." >&2; exit 1; }
 
-# The virtual display, on the first free display number.
-exec 3>"$workdir/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 2>"$workdir/xvfb.err" &
-pids+=($!)
-exec 3>&-
-for _ in $(seq 100); do
-  [ -s "$workdir/display" ] && break
-  sleep 0.1
-done
-[ -s "$workdir/display" ] || { echo "screenshots: the virtual display did not start." >&2; exit 1; }
-display=":$(head -n 1 "$workdir/display")"
+start_virtual_display screenshots
 
 # The program keeps its settings file and its archive in the temporary folder, not the user's.
 export SENTROVA_CONFIG_DIR="$workdir" SENTROVA_DATA_DIR="$workdir/data"

@@ -130,7 +130,11 @@ void TFormDownload::buildControls()
     fileRow->addWidget(btOpen);
     fileRow->addWidget(btSave);
     layout->addLayout(fileRow);
-    layout->addWidget(btHistory);
+    // The record of the image: its history and its printed sheet.
+    auto* recordRow = new QHBoxLayout;
+    recordRow->addWidget(btHistory);
+    recordRow->addWidget(btPrint);
+    layout->addLayout(recordRow);
     for (QPushButton* b : {btRead, btWrite})
         layout->addWidget(b);
     // "Eltérések…" takes only the room its caption needs, so that the long
@@ -141,7 +145,6 @@ void TFormDownload::buildControls()
     compareRow->addWidget(btDiff);
     layout->addLayout(compareRow);
     layout->addWidget(btEdit);
-    layout->addWidget(btPrint);
     auto* bottomRow = new QHBoxLayout;
     bottomRow->addWidget(btStop);
     bottomRow->addWidget(btClose);

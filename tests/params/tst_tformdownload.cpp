@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QLayout>
 #include <QTest>
 #include <QTimer>
 
@@ -157,6 +158,9 @@ private slots:
         QCOMPARE(r.form.windowTitle(), QStringLiteral("GSM-Sentrova paraméterbeállítás"));
         QCOMPARE(r.form.size(), QSize(284, 343));
         QCOMPARE(r.form.btEdit->height(), 2 * r.form.btRead->height());
+        // Every control and every gap between them fits: a squeezed layout
+        // would let the panels and buttons touch.
+        QVERIFY(r.form.layout()->totalMinimumSize().height() <= 343);
         QCOMPARE(r.colours(), kAllSilver);
         for (int n = 0; n < TFormDownload::kPanelCount; ++n) {
             const BlockPanel* panel = r.form.BP[std::size_t(n)];
