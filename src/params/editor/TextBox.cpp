@@ -27,14 +27,14 @@ std::vector<bool> maskPositions(const QString& mask, QString& separators)
 {
     static const QString kEntered = QStringLiteral("AaNnXx90DdHhBb#");
     std::vector<bool> entered;
-    const QString spec = mask.section(u';', 0, 0);
-    for (qsizetype i = 0; i < spec.size(); ++i) {
-        QChar c = spec.at(i);
+    const QString pattern = mask.section(u';', 0, 0);
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        QChar c = pattern.at(i);
         if (c == u'>' || c == u'<' || c == u'!')
             continue;
-        const bool escaped = c == u'\\' && i + 1 < spec.size();
+        const bool escaped = c == u'\\' && i + 1 < pattern.size();
         if (escaped)
-            c = spec.at(++i);
+            c = pattern.at(++i);
         const bool free = !escaped && kEntered.contains(c);
         if (!free)
             separators.append(c);
