@@ -8,8 +8,6 @@
 #include <QTextStream>
 #include <QTranslator>
 
-#include <cstring>
-
 ProgramOptions::ProgramOptions()
     // Qt's own help option would bring English texts.
     : help(QStringList{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Kiírja ezt a súgót."))
@@ -33,12 +31,14 @@ ProgramOptions::ProgramOptions()
 
 bool asksOnlyForText(int argc, char* argv[])
 {
-    for (int i = 1; i < argc; ++i) {
-        for (const char* word : {"-h", "--help", "-v", "--version"})
-            if (std::strcmp(argv[i], word) == 0)
-                return true;
-    }
-    return false;
+    // Parsed as the program parses it, so that an option's value ("--port -v")
+    // is not taken for a question.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    ProgramOptions options;
+    options.parser.parse(arguments);
+    return options.parser.isSet(options.help) || options.parser.isSet(options.version);
 }
 
 void installQtTranslation()

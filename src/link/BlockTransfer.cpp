@@ -114,6 +114,15 @@ bool BlockTransfer::writeBlock(const Frame& frame, WriteConfirmation confirmatio
     return awaited;
 }
 
+bool BlockTransfer::writeParameterBlock(const Frame& frame)
+{
+    // With more than one attempt a "WRFLERR" ends an attempt at once; the
+    // single written attempt waits for "WROK" alone.
+    const WriteConfirmation confirmation = m_attempts > kSingleAttempt ? WriteConfirmation::AcknowledgedOrFailed
+                                                                       : WriteConfirmation::Acknowledged;
+    return tried([&] { return writeBlock(frame, confirmation); });
+}
+
 bool BlockTransfer::activate()
 {
     return tried([this] { return activateOnce(); });

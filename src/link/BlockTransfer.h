@@ -66,6 +66,10 @@ public:
     // One attempt; the caller decides whether to try again (see tried()).
     bool writeBlock(const Frame& frame, WriteConfirmation confirmation = WriteConfirmation::Acknowledged);
 
+    // A parameter block written until the module acknowledges it, up to
+    // attempts().
+    bool writeParameterBlock(const Frame& frame);
+
     // "WRACT" after the eight parameter blocks; the module confirms with
     // "CRCOK". Made again up to attempts() while it is not confirmed.
     bool activate();

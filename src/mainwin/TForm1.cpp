@@ -202,6 +202,13 @@ void TForm1::cbCOMChange()
 {
     if (cbCOM->currentIndex() < 0)
         return;
+    // Reopening the port would end another window's wait and let its further
+    // steps go to whatever device was picked.
+    if (m_link.transactionRunning()) {
+        selectPort(m_link.serial().portName());
+        prompter().message(text::otherTransactionRunning);
+        return;
+    }
     const bool wasOpen = m_link.isOpen();
     if (!m_link.serial().setPortName(cbCOM->currentText()) && wasOpen) {
         showStatus(text::portUnavailable);

@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <vector>
+#include <algorithm>
 
 namespace {
 constexpr int kWidth = 383;
@@ -93,17 +93,13 @@ void TSerialForm::showEvent(QShowEvent* event)
 
 QString TSerialForm::selectedText() const
 {
-    // The selection lists its ranges in the order they were made; marking
-    // rows gives the memo's order, and overlapping ranges count once.
-    const MonitorLog& log = m_link.monitor();
-    std::vector<bool> selected(std::size_t(log.rowCount()), false);
-    for (const QItemSelectionRange& range : RxMemo->selectionModel()->selection())
-        for (int row = range.top(); row <= range.bottom(); ++row)
-            selected[std::size_t(row)] = true;
+    // The selection lists its ranges in the order they were made; sorted
+    // rows give the memo's order.
+    QModelIndexList rows = RxMemo->selectionModel()->selectedRows();
+    std::sort(rows.begin(), rows.end());
     QStringList lines;
-    for (int row = 0; row < log.rowCount(); ++row)
-        if (selected[std::size_t(row)])
-            lines << log.index(row).data().toString();
+    for (const QModelIndex& row : rows)
+        lines << row.data().toString();
     return lines.join(u'\n');
 }
 

@@ -147,15 +147,9 @@ TransferOutcome ParameterTransfer::writeBlocks()
     for (int n = 0; n < kBlocks; ++n)
         m_stagingFrames[std::size_t(n)] = BuildWriteFrame(std::as_const(m_image).block(n), blockAddress(n));
     BlockTransfer& blocks = m_link.blocks();
-    // With more than one attempt a "WRFLERR" ends an attempt at once; the
-    // single written attempt waits for "WROK" alone.
-    const WriteConfirmation confirmation = blocks.attempts() > BlockTransfer::kSingleAttempt
-        ? WriteConfirmation::AcknowledgedOrFailed
-        : WriteConfirmation::Acknowledged;
     for (int n = 0; n < kBlocks; ++n) {
         emit blockStarted(n);
-        const Frame& staged = m_stagingFrames[std::size_t(n)];
-        if (!blocks.tried([&] { return blocks.writeBlock(staged, confirmation); })) {
+        if (!blocks.writeParameterBlock(m_stagingFrames[std::size_t(n)])) {
             emit blockFailed(n);
             return TransferOutcome::BlockFailed;
         }

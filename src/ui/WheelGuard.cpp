@@ -18,9 +18,10 @@ bool changesValueOnWheel(const QWidget* widget)
         || (qobject_cast<const QAbstractSlider*>(widget) && !qobject_cast<const QScrollBar*>(widget));
 }
 
-} // namespace
-
-QWidget* WheelGuard::valueControl(QWidget* widget)
+// The control under `widget` whose value a wheel step would change: the
+// widget itself or the spin box or list it is part of (the edit line of a
+// spin box); nullptr when the wheel changes no value there.
+QWidget* valueControl(QWidget* widget)
 {
     // The edit line of a spin box or of an editable list is a child of the
     // control; anything further up is a container, not part of a control.
@@ -32,6 +33,8 @@ QWidget* WheelGuard::valueControl(QWidget* widget)
     }
     return nullptr;
 }
+
+} // namespace
 
 bool WheelGuard::eventFilter(QObject* watched, QEvent* event)
 {

@@ -2,8 +2,6 @@
 
 #include <QObject>
 
-class QWidget;
-
 // Keeps the mouse wheel from changing settings unseen. A wheel over a spin
 // box, a drop-down list or a slider changes its value only when that control
 // has the keyboard focus; over any other such control the wheel goes on to
@@ -18,11 +16,6 @@ class WheelGuard : public QObject
     Q_OBJECT
 public:
     using QObject::QObject;
-
-    // The control under `widget` whose value a wheel step would change: the
-    // widget itself or the spin box or list it is part of (the edit line of
-    // a spin box); nullptr when the wheel changes no value there.
-    static QWidget* valueControl(QWidget* widget);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

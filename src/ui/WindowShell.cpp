@@ -3,19 +3,8 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPointer>
-#include <QPushButton>
 #include <QScreen>
-#include <QVBoxLayout>
 #include <QWindow>
-
-void addCloseButton(QWidget& window, std::function<void()> onClick)
-{
-    auto* layout = new QVBoxLayout(&window);
-    layout->addStretch(1);
-    auto* button = new QPushButton(QStringLiteral("Ablak bezárása"), &window);
-    layout->addWidget(button, 0, Qt::AlignRight);
-    QObject::connect(button, &QPushButton::clicked, &window, std::move(onClick));
-}
 
 void centreOnScreen(QWidget& window)
 {

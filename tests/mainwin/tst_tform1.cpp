@@ -187,6 +187,22 @@ private slots:
         QVERIFY(sim.receivedLines().isEmpty());
     }
 
+    void portChangeRefusedWhileAnotherTransactionRuns()
+    {
+        ScriptedPrompter prompts;
+        MainWindowOnModule w;
+        ModuleSimulator sim;
+        QVERIFY(w.connectTo(sim));
+        w.form->cbCOM->addItem(QStringLiteral("/dev/ttyFAKE9"));
+        const auto running = w.link.beginTransaction();
+        w.form->cbCOM->setCurrentIndex(w.form->cbCOM->count() - 1);
+        emit w.form->cbCOM->activated(w.form->cbCOM->currentIndex());
+        QCOMPARE(prompts.messages, QStringList{QStringLiteral("Egy másik művelet folyamatban van.")});
+        QCOMPARE(w.form->cbCOM->currentText(), sim.linkPath());
+        QVERIFY(w.link.isOpen());
+        QCOMPARE(w.link.serial().portName(), sim.linkPath());
+    }
+
     void alarmStop_data()
     {
         QTest::addColumn<bool>("yes");

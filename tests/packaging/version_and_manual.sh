@@ -21,6 +21,11 @@ for program in sentrova sentrova-cli sentrova-sim; do
   grep -q -- '--version' <<<"$text" || fail "$program(1) does not list --version"
 done
 
+# An option's value that looks like a question is the value: the program
+# starts (and here fails for want of a display) instead of answering.
+actual=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$build/bin/sentrova" --port -v 2>/dev/null)
+[ -z "$actual" ] || fail "sentrova --port -v answers '$actual'"
+
 # The window program's help speaks Hungarian; the tool's stays English.
 help=$(env -u DISPLAY "$build/bin/sentrova" --help)
 for line in "Használat: " "Kapcsolók:" "Kiírja ezt a súgót." "Megjeleníti a főablak Firmware gombját"; do

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QMenu>
 
@@ -49,6 +50,12 @@ TextBox::TextBox(int maxLength, QWidget* parent)
     : QLineEdit(parent)
 {
     setMaxLength(maxLength);
+    setAcceptDrops(false);
+}
+
+void TextBox::dropEvent(QDropEvent* event)
+{
+    event->ignore();
 }
 
 void TextBox::pasteChecked(QClipboard::Mode mode)

@@ -11,7 +11,7 @@
 // Under an input mask (the editor's masks take digits) it must be digits,
 // blanks and the mask's own separators, no more digits than the positions
 // from the cursor on. Line ends after the text (a copied line) are not part
-// of it.
+// of it. Dropped text is not taken: a drop would pass these rules by.
 class TextBox : public QLineEdit
 {
     Q_OBJECT
@@ -27,6 +27,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // Why `pasted` may not be pasted, or nothing.
