@@ -176,9 +176,13 @@ private slots:
         auto* cellEditor = view->viewport()->findChild<QLineEdit*>();
         QVERIFY(cellEditor);
         QTest::keyClicks(cellEditor, QStringLiteral("Kossuth utca 7."));
+        // A transfer archives while the site is typed: the typing goes on,
+        // the new entry shows once the editor has closed.
+        r.add(QStringLiteral("5E5E"), QString(), QString(), filled(4));
         QTest::keyClick(cellEditor, Qt::Key_Return);
         // The delegate commits after the key, from the event loop.
         QTRY_COMPARE(r.archive.entry(third)->site, QStringLiteral("Kossuth utca 7."));
+        QTRY_COMPARE(r.column(params::HistoryModel::AccountColumn), QStringList({"5E5E", "77AB", "0C0D", "1A2F"}));
         QTest::keyClicks(r.history().edFilter, QStringLiteral("kossuth"));
         QCOMPARE(r.column(params::HistoryModel::AccountColumn), QStringList({"77AB"}));
     }
