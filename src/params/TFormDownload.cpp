@@ -173,9 +173,7 @@ void TFormDownload::connectTransfer()
     using params::ParameterTransfer;
     connect(&m_transfer, &ParameterTransfer::started, this, [this](TransferKind kind) {
         m_runningKind = kind;
-        m_transferRunning = true;
-        if (history)
-            history->setTransferRunning(true);
+        setTransferRunning(true);
         btDiff->setEnabled(false);
         StatusBar1->clearMessage();
         SetAllBlockPanels(kind == TransferKind::Compare ? kYellow : kWhite);
@@ -201,12 +199,17 @@ void TFormDownload::connectTransfer()
     connect(&m_transfer, &ParameterTransfer::blockDiffers, this, [this](int block) { SetBlockPanelColour(block, kRed); });
     connect(&m_transfer, &ParameterTransfer::activationFailed, this, [this] { SetAllBlockPanels(kRed); });
     connect(&m_transfer, &ParameterTransfer::finished, this, [this](TransferKind, TransferOutcome outcome) {
-        m_transferRunning = false;
-        if (history)
-            history->setTransferRunning(false);
+        setTransferRunning(false);
         EnableTransferButtons();
         btDiff->setEnabled(outcome == TransferOutcome::Differs);
     });
+}
+
+void TFormDownload::setTransferRunning(bool running)
+{
+    m_transferRunning = running;
+    if (history)
+        history->setTransferRunning(running);
 }
 
 void TFormDownload::runTransfer(TransferKind kind)
@@ -241,12 +244,17 @@ void TFormDownload::btDiffClick()
     params::ParameterImage module;
     params::ParameterTransfer reading(m_link, module);
     reading.setArchive(m_archive);
-    connect(&reading, &params::ParameterTransfer::started, this, [this] { DisableTransferButtons(); btDiff->setEnabled(false); });
+    connect(&reading, &params::ParameterTransfer::started, this, [this] {
+        setTransferRunning(true);
+        DisableTransferButtons();
+        btDiff->setEnabled(false);
+    });
     connect(&reading, &params::ParameterTransfer::loginFailed, this,
             [](const QString& failureText) { prompter().message(failureText); });
     connect(&reading, &params::ParameterTransfer::versionMismatch, this,
             [](const QString& message) { prompter().message(message); });
     connect(&reading, &params::ParameterTransfer::finished, this, [this] {
+        setTransferRunning(false);
         EnableTransferButtons();
         btDiff->setEnabled(true);
     });
@@ -278,7 +286,6 @@ void TFormDownload::btHistoryClick()
 {
     if (!history)
         return;
-    history->setTransferRunning(m_transferRunning);
     history->reload();
     history->show();
     history->raise();

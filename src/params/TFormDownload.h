@@ -112,6 +112,9 @@ private:
     void connectHandlers();
     void connectTransfer();
     void runTransfer(params::TransferKind kind);
+    // A transfer of the window's image or the differences' read owns the
+    // link and the image from its start to its end: "Betöltés" waits.
+    void setTransferRunning(bool running);
     params::SheetHeader sheetHeader() const;
     std::array<QPushButton*, kTransferButtonCount> transferButtons() const;
 

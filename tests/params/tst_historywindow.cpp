@@ -77,10 +77,12 @@ struct Rig
         return texts;
     }
 
-    // The lines of the differences window that a click opens.
-    QStringList differencesShownBy(QPushButton* button)
+    // The lines of the differences window that a click opens: the history
+    // window's, or the one given.
+    QStringList differencesShownBy(QPushButton* button, TFormDifferences* window = nullptr)
     {
-        TFormDifferences* window = history().differences;
+        if (!window)
+            window = history().differences;
         QStringList shown;
         QTimer whenShown;
         QObject::connect(&whenShown, &QTimer::timeout, window, [&] {
@@ -249,6 +251,25 @@ private slots:
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), params::imageBytes(archived));
         QVERIFY(r.dialogs.errors.isEmpty());
+    }
+
+    // The differences' read owns the image too: "Betöltés" waits for it.
+    void loadWaitsForTheDifferencesRead()
+    {
+        Rig r;
+        QVERIFY(r.m.connect());
+        r.add(QStringLiteral("0000"), QString(), QString(), filled(0x5A));
+        QVERIFY(r.openHistory());
+        r.selectRows({0});
+        r.image = filled(0x33);
+        QTest::mouseClick(r.form.btCompare, Qt::LeftButton);
+        // The read archives the module's image before it ends.
+        QObject::connect(&r.archive, &archive::ImageArchive::added, &r.history(),
+                         [&r] { QTest::mouseClick(r.history().btLoad, Qt::LeftButton); });
+        QVERIFY(!r.differencesShownBy(r.form.btDiff, r.form.differences).isEmpty());
+        QVERIFY(r.image == filled(0x33));
+        QCOMPARE(r.form.StatusBar1->currentMessage(), QString());
+        QVERIFY(r.history().btLoad->isEnabled());
     }
 
     // A corrupt archive: transfers go on, the transfer window's status bar
