@@ -22,6 +22,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <optional>
+
 using params::TransferKind;
 using params::TransferOutcome;
 
@@ -198,8 +200,17 @@ void TFormDownload::connectTransfer()
     });
     connect(&m_transfer, &ParameterTransfer::blockDiffers, this, [this](int block) { SetBlockPanelColour(block, kRed); });
     connect(&m_transfer, &ParameterTransfer::activationFailed, this, [this] { SetAllBlockPanels(kRed); });
-    connect(&m_transfer, &ParameterTransfer::finished, this, [this](TransferKind, TransferOutcome outcome) {
+    connect(&m_transfer, &ParameterTransfer::finished, this, [this](TransferKind kind, TransferOutcome outcome) {
         setTransferRunning(false);
+        // A read or write that ended well leaves the module's memory in the
+        // image: it has the versions the transfer's query reported.
+        if (outcome == TransferOutcome::Done && kind != TransferKind::Compare) {
+            m_origin = {};
+            if (!m_link.moduleProgramVersion.isEmpty()) {
+                m_origin.programVersion = m_link.moduleProgramVersion;
+                m_origin.dataVersion = m_link.moduleDataVersion;
+            }
+        }
         EnableTransferButtons();
         btDiff->setEnabled(outcome == TransferOutcome::Differs);
     });
@@ -299,6 +310,8 @@ void TFormDownload::loadArchivedImage(const params::ParameterImage& image, qint6
         return;
     }
     m_image = image;
+    const std::optional<archive::Entry> entry = m_archive ? m_archive->entry(id) : std::nullopt;
+    m_origin = entry ? params::sheetHeaderOf(*entry) : params::SheetHeader{};
     SetAllBlockPanels(kGreen);
     StatusBar1->showMessage(kLoadedFromArchive.arg(id));
 }
@@ -314,6 +327,8 @@ void TFormDownload::btOpenClick()
         prompter().error(result.error);
         return;
     }
+    // A file knows no module versions.
+    m_origin = {};
     SetAllBlockPanels(kGreen);
 }
 
@@ -339,14 +354,12 @@ void TFormDownload::btEditClick()
 
 params::SheetHeader TFormDownload::sheetHeader() const
 {
-    params::SheetHeader header;
-    header.date = QDateTime::currentDateTime();
-    header.site = params::archivedSite(m_archive, params::accountText(m_image));
-    // The versions go with the image only as far as the last version query
-    // knows them.
-    if (!m_link.moduleProgramVersion.isEmpty()) {
-        header.programVersion = m_link.moduleProgramVersion;
-        header.dataVersion = m_link.moduleDataVersion;
+    // An archived entry brings its site and time; an image from the module
+    // or a file is dated now, with the site its account has in the archive.
+    params::SheetHeader header = m_origin;
+    if (!header.date.isValid()) {
+        header.date = QDateTime::currentDateTime();
+        header.site = params::archivedSite(m_archive, params::accountText(m_image));
     }
     return header;
 }
