@@ -150,7 +150,6 @@ void TFormHistory::reload()
     const QList<qint64> selected = selectedIds();
     m_model.reload();
     selectIds(selected);
-    updateControls();
 }
 
 void TFormHistory::selectIds(const QList<qint64>& ids)
@@ -202,7 +201,6 @@ void TFormHistory::edFilterChange()
     const QList<qint64> selected = selectedIds();
     m_model.setFilterText(edFilter->text());
     selectIds(selected);
-    updateControls();
 }
 
 std::optional<params::ParameterImage> TFormHistory::entryImage(qint64 id)
