@@ -249,6 +249,23 @@ std::optional<QByteArray> ImageArchive::image(qint64 id)
     return bytes;
 }
 
+std::optional<QString> ImageArchive::latestSite(const QString& account)
+{
+    if (!usable())
+        return std::nullopt;
+    QSqlQuery query(database());
+    query.prepare(QStringLiteral("SELECT site FROM entries WHERE account = ? AND site <> ''"
+                                 " ORDER BY time_ms DESC, id DESC LIMIT 1"));
+    query.addBindValue(text(account));
+    if (!query.exec()) {
+        fail(cannotRead(m_path), query.lastError().text());
+        return std::nullopt;
+    }
+    if (!query.next())
+        return std::nullopt;
+    return query.value(0).toString();
+}
+
 bool ImageArchive::setSiteAndNote(qint64 id, const QString& site, const QString& note)
 {
     if (!usable())

@@ -50,6 +50,10 @@ public:
     // The 2048 bytes of an entry; nothing for an unknown id.
     std::optional<QByteArray> image(qint64 id);
 
+    // The site of the newest entry of this customer account that has one;
+    // nothing when none has.
+    std::optional<QString> latestSite(const QString& account);
+
     bool setSiteAndNote(qint64 id, const QString& site, const QString& note);
 
 signals:

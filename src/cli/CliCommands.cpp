@@ -36,11 +36,6 @@ using params::TransferOutcome;
 // What the link holds until a version query has succeeded.
 constexpr int kVersionUnknown = -1;
 
-void printLine(QTextStream& stream, const QString& text)
-{
-    stream << text << Qt::endl;
-}
-
 // Runs one parameter transfer on `image`, reporting its progress.
 TransferOutcome transfer(Session& session, params::ParameterImage& image, TransferKind kind)
 {

@@ -41,6 +41,12 @@ inline archive::ImageArchive* archiveFor(const Session& session)
     return session.archiving ? session.archive : nullptr;
 }
 
+// One line on `stream`, flushed at once.
+inline void printLine(QTextStream& stream, const QString& text)
+{
+    stream << text << Qt::endl;
+}
+
 struct Command
 {
     QString name;

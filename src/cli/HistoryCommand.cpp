@@ -14,11 +14,6 @@ namespace {
 
 const QString kExport = QStringLiteral("export");
 
-void printLine(QTextStream& stream, const QString& text)
-{
-    stream << text << Qt::endl;
-}
-
 // The id of "@ID" or "ID"; nothing when it is no positive number.
 std::optional<qint64> entryId(QString text)
 {

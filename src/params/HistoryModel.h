@@ -34,7 +34,6 @@ public:
     // Reads every entry from the archive afresh.
     void reload();
     void setFilterText(const QString& text);
-    QString filterText() const { return m_filter; }
 
     // Entries in the archive, and shown through the filter.
     int entryCount() const { return int(m_entries.size()); }

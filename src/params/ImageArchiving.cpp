@@ -62,12 +62,9 @@ std::optional<ParameterImage> archivedImage(archive::ImageArchive& archive, qint
 QString archivedSite(archive::ImageArchive* archive, const QString& account)
 {
     // Looking up makes no archive where there is none yet.
-    if (!archive || !QFileInfo::exists(archive->filePath()) || !archive->usable())
+    if (!archive || !QFileInfo::exists(archive->filePath()))
         return {};
-    for (const archive::Entry& entry : archive->entries())
-        if (entry.account == account && !entry.site.isEmpty())
-            return entry.site;
-    return {};
+    return archive->latestSite(account).value_or(QString());
 }
 
 SheetHeader sheetHeaderOf(const archive::Entry& entry)

@@ -22,6 +22,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <optional>
+
 using params::TransferKind;
 using params::TransferOutcome;
 
@@ -173,9 +175,7 @@ void TFormDownload::connectTransfer()
     using params::ParameterTransfer;
     connect(&m_transfer, &ParameterTransfer::started, this, [this](TransferKind kind) {
         m_runningKind = kind;
-        m_transferRunning = true;
-        if (history)
-            history->setTransferRunning(true);
+        setTransferRunning(true);
         btDiff->setEnabled(false);
         StatusBar1->clearMessage();
         SetAllBlockPanels(kind == TransferKind::Compare ? kYellow : kWhite);
@@ -200,13 +200,27 @@ void TFormDownload::connectTransfer()
     });
     connect(&m_transfer, &ParameterTransfer::blockDiffers, this, [this](int block) { SetBlockPanelColour(block, kRed); });
     connect(&m_transfer, &ParameterTransfer::activationFailed, this, [this] { SetAllBlockPanels(kRed); });
-    connect(&m_transfer, &ParameterTransfer::finished, this, [this](TransferKind, TransferOutcome outcome) {
-        m_transferRunning = false;
-        if (history)
-            history->setTransferRunning(false);
+    connect(&m_transfer, &ParameterTransfer::finished, this, [this](TransferKind kind, TransferOutcome outcome) {
+        setTransferRunning(false);
+        // A read or write that ended well leaves the module's memory in the
+        // image: it has the versions the transfer's query reported.
+        if (outcome == TransferOutcome::Done && kind != TransferKind::Compare) {
+            m_origin = {};
+            if (!m_link.moduleProgramVersion.isEmpty()) {
+                m_origin.programVersion = m_link.moduleProgramVersion;
+                m_origin.dataVersion = m_link.moduleDataVersion;
+            }
+        }
         EnableTransferButtons();
         btDiff->setEnabled(outcome == TransferOutcome::Differs);
     });
+}
+
+void TFormDownload::setTransferRunning(bool running)
+{
+    m_transferRunning = running;
+    if (history)
+        history->setTransferRunning(running);
 }
 
 void TFormDownload::runTransfer(TransferKind kind)
@@ -241,12 +255,17 @@ void TFormDownload::btDiffClick()
     params::ParameterImage module;
     params::ParameterTransfer reading(m_link, module);
     reading.setArchive(m_archive);
-    connect(&reading, &params::ParameterTransfer::started, this, [this] { DisableTransferButtons(); btDiff->setEnabled(false); });
+    connect(&reading, &params::ParameterTransfer::started, this, [this] {
+        setTransferRunning(true);
+        DisableTransferButtons();
+        btDiff->setEnabled(false);
+    });
     connect(&reading, &params::ParameterTransfer::loginFailed, this,
             [](const QString& failureText) { prompter().message(failureText); });
     connect(&reading, &params::ParameterTransfer::versionMismatch, this,
             [](const QString& message) { prompter().message(message); });
     connect(&reading, &params::ParameterTransfer::finished, this, [this] {
+        setTransferRunning(false);
         EnableTransferButtons();
         btDiff->setEnabled(true);
     });
@@ -278,7 +297,6 @@ void TFormDownload::btHistoryClick()
 {
     if (!history)
         return;
-    history->setTransferRunning(m_transferRunning);
     history->reload();
     history->show();
     history->raise();
@@ -292,6 +310,8 @@ void TFormDownload::loadArchivedImage(const params::ParameterImage& image, qint6
         return;
     }
     m_image = image;
+    const std::optional<archive::Entry> entry = m_archive ? m_archive->entry(id) : std::nullopt;
+    m_origin = entry ? params::sheetHeaderOf(*entry) : params::SheetHeader{};
     SetAllBlockPanels(kGreen);
     StatusBar1->showMessage(kLoadedFromArchive.arg(id));
 }
@@ -307,6 +327,8 @@ void TFormDownload::btOpenClick()
         prompter().error(result.error);
         return;
     }
+    // A file knows no module versions.
+    m_origin = {};
     SetAllBlockPanels(kGreen);
 }
 
@@ -332,14 +354,12 @@ void TFormDownload::btEditClick()
 
 params::SheetHeader TFormDownload::sheetHeader() const
 {
-    params::SheetHeader header;
-    header.date = QDateTime::currentDateTime();
-    header.site = params::archivedSite(m_archive, params::accountText(m_image));
-    // The versions go with the image only as far as the last version query
-    // knows them.
-    if (!m_link.moduleProgramVersion.isEmpty()) {
-        header.programVersion = m_link.moduleProgramVersion;
-        header.dataVersion = m_link.moduleDataVersion;
+    // An archived entry brings its site and time; an image from the module
+    // or a file is dated now, with the site its account has in the archive.
+    params::SheetHeader header = m_origin;
+    if (!header.date.isValid()) {
+        header.date = QDateTime::currentDateTime();
+        header.site = params::archivedSite(m_archive, params::accountText(m_image));
     }
     return header;
 }

@@ -112,6 +112,9 @@ private:
     void connectHandlers();
     void connectTransfer();
     void runTransfer(params::TransferKind kind);
+    // A transfer of the window's image or the differences' read owns the
+    // link and the image from its start to its end: "Betöltés" waits.
+    void setTransferRunning(bool running);
     params::SheetHeader sheetHeader() const;
     std::array<QPushButton*, kTransferButtonCount> transferButtons() const;
 
@@ -120,6 +123,10 @@ private:
     TFormParSetting& m_editor;
     params::ParameterTransfer m_transfer;
     params::TransferKind m_runningKind = params::TransferKind::Read;
+    // Where the image came from, for the programming sheet's head: the
+    // versions of the module it was read from or written to, or the
+    // archived entry it was loaded from; nothing for a data file.
+    params::SheetHeader m_origin;
     bool m_transferRunning = false;
     archive::ImageArchive* m_archive = nullptr;
 };

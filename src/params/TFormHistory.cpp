@@ -14,10 +14,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <optional>
 
 namespace {
@@ -30,6 +32,27 @@ const QString kEntryMissing = QStringLiteral("A bejegyzés (#%1) képe nem olvas
 constexpr std::array<int, params::HistoryModel::ColumnCount> kColumnWidths{135, 150, 115, 150, 170, 190, 200};
 
 } // namespace
+
+// The entries' table, telling whether a cell is being edited and when its
+// editor has closed, however it was closed: by the delegate, by a move of
+// the current cell or by the view.
+class TFormHistory::EntryTable : public QTableView
+{
+public:
+    using QTableView::QTableView;
+
+    bool editing() const { return state() == EditingState; }
+
+    std::function<void()> onEditorClosed;
+
+protected:
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override
+    {
+        QTableView::closeEditor(editor, hint);
+        if (onEditorClosed)
+            onEditorClosed();
+    }
+};
 
 TFormHistory::TFormHistory(archive::ImageArchive& archive, const params::ParameterImage& image, QWidget* parent)
     : QWidget(parent, Qt::Window)
@@ -71,7 +94,17 @@ void TFormHistory::buildControls()
     filterRow->addWidget(edFilter, 1);
     layout->addLayout(filterRow);
 
-    tvEntries = new QTableView(this);
+    m_table = new EntryTable(this);
+    // The reload waits for the event loop: the closing editor's own events
+    // are still on their way.
+    m_table->onEditorClosed = [this] {
+        if (m_reloadPending)
+            QTimer::singleShot(0, this, [this] {
+                if (m_reloadPending)
+                    reload();
+            });
+    };
+    tvEntries = m_table;
     tvEntries->setModel(&m_model);
     tvEntries->setAccessibleName(QStringLiteral("Bejegyzések"));
     tvEntries->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -107,10 +140,16 @@ void TFormHistory::buildControls()
 
 void TFormHistory::reload()
 {
+    // A model reset would close an open cell editor and lose what is typed
+    // in it: the reload waits until the editor has closed and stored it.
+    if (m_table->editing()) {
+        m_reloadPending = true;
+        return;
+    }
+    m_reloadPending = false;
     const QList<qint64> selected = selectedIds();
     m_model.reload();
     selectIds(selected);
-    updateControls();
 }
 
 void TFormHistory::selectIds(const QList<qint64>& ids)
@@ -162,7 +201,6 @@ void TFormHistory::edFilterChange()
     const QList<qint64> selected = selectedIds();
     m_model.setFilterText(edFilter->text());
     selectIds(selected);
-    updateControls();
 }
 
 std::optional<params::ParameterImage> TFormHistory::entryImage(qint64 id)

@@ -27,7 +27,8 @@ class TFormHistory : public QWidget
 public:
     TFormHistory(archive::ImageArchive& archive, const params::ParameterImage& image, QWidget* parent = nullptr);
 
-    // Reads the archive afresh, keeping the filter and the selection.
+    // Reads the archive afresh, keeping the filter and the selection; while
+    // a cell is being edited, once its editor has closed.
     void reload();
     // While the transfer window runs a transfer, "Betöltés" waits: the
     // transfer owns the image until it ends.
@@ -57,6 +58,8 @@ signals:
     void loadRequested(const params::ParameterImage& image, qint64 id);
 
 private:
+    class EntryTable;
+
     void buildControls();
     void updateControls();
     void selectIds(const QList<qint64>& ids);
@@ -67,4 +70,6 @@ private:
     const params::ParameterImage& m_image;
     params::HistoryModel m_model;
     bool m_transferRunning = false;
+    EntryTable* m_table = nullptr;
+    bool m_reloadPending = false;
 };

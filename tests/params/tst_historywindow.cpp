@@ -77,10 +77,12 @@ struct Rig
         return texts;
     }
 
-    // The lines of the differences window that a click opens.
-    QStringList differencesShownBy(QPushButton* button)
+    // The lines of the differences window that a click opens: the history
+    // window's, or the one given.
+    QStringList differencesShownBy(QPushButton* button, TFormDifferences* window = nullptr)
     {
-        TFormDifferences* window = history().differences;
+        if (!window)
+            window = history().differences;
         QStringList shown;
         QTimer whenShown;
         QObject::connect(&whenShown, &QTimer::timeout, window, [&] {
@@ -176,9 +178,13 @@ private slots:
         auto* cellEditor = view->viewport()->findChild<QLineEdit*>();
         QVERIFY(cellEditor);
         QTest::keyClicks(cellEditor, QStringLiteral("Kossuth utca 7."));
+        // A transfer archives while the site is typed: the typing goes on,
+        // the new entry shows once the editor has closed.
+        r.add(QStringLiteral("5E5E"), QString(), QString(), filled(4));
         QTest::keyClick(cellEditor, Qt::Key_Return);
         // The delegate commits after the key, from the event loop.
         QTRY_COMPARE(r.archive.entry(third)->site, QStringLiteral("Kossuth utca 7."));
+        QTRY_COMPARE(r.column(params::HistoryModel::AccountColumn), QStringList({"5E5E", "77AB", "0C0D", "1A2F"}));
         QTest::keyClicks(r.history().edFilter, QStringLiteral("kossuth"));
         QCOMPARE(r.column(params::HistoryModel::AccountColumn), QStringList({"77AB"}));
     }
@@ -245,6 +251,25 @@ private slots:
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), params::imageBytes(archived));
         QVERIFY(r.dialogs.errors.isEmpty());
+    }
+
+    // The differences' read owns the image too: "Betöltés" waits for it.
+    void loadWaitsForTheDifferencesRead()
+    {
+        Rig r;
+        QVERIFY(r.m.connect());
+        r.add(QStringLiteral("0000"), QString(), QString(), filled(0x5A));
+        QVERIFY(r.openHistory());
+        r.selectRows({0});
+        r.image = filled(0x33);
+        QTest::mouseClick(r.form.btCompare, Qt::LeftButton);
+        // The read archives the module's image before it ends.
+        QObject::connect(&r.archive, &archive::ImageArchive::added, &r.history(),
+                         [&r] { QTest::mouseClick(r.history().btLoad, Qt::LeftButton); });
+        QVERIFY(!r.differencesShownBy(r.form.btDiff, r.form.differences).isEmpty());
+        QVERIFY(r.image == filled(0x33));
+        QCOMPARE(r.form.StatusBar1->currentMessage(), QString());
+        QVERIFY(r.history().btLoad->isEnabled());
     }
 
     // A corrupt archive: transfers go on, the transfer window's status bar

@@ -593,26 +593,37 @@ private slots:
 
     // "Nyomtatás…" after a read: the print dialog opens on A4, and the sheet
     // goes into the PDF file chosen there, headed with the module's versions
-    // from the read's version query.
+    // from the read's version query; a data file opened after the read
+    // knows no versions.
     void printSheet_data()
     {
         QTest::addColumn<QString>("fileName"); // empty: the dialog is cancelled
         QTest::addColumn<bool>("printed");
-        QTest::newRow("to a PDF file") << "lap.pdf" << true;
-        QTest::newRow("folder missing") << "missing/lap.pdf" << false;
-        QTest::newRow("cancelled") << "" << false;
+        QTest::addColumn<bool>("fileOpened");
+        QTest::newRow("to a PDF file") << "lap.pdf" << true << false;
+        QTest::newRow("folder missing") << "missing/lap.pdf" << false << false;
+        QTest::newRow("cancelled") << "" << false << false;
+        QTest::newRow("data file opened") << "lap.pdf" << true << true;
     }
 
     void printSheet()
     {
         QFETCH(QString, fileName);
         QFETCH(bool, printed);
+        QFETCH(bool, fileOpened);
         QTemporaryDir dir;
         const QString path = dir.filePath(fileName);
         Rig r;
         QVERIFY(r.m.connect());
         r.click(r.form.btRead);
         QCOMPARE(r.colours(), kAllGreen);
+        QTemporaryDir fileDir;
+        if (fileOpened) {
+            const QString dataFile = fileDir.filePath(QStringLiteral("a.SD2"));
+            QVERIFY(SaveDataFile(dataFile, r.image));
+            r.dialogs.files.push_back(dataFile);
+            r.click(r.form.btOpen);
+        }
         if (!fileName.isEmpty())
             r.dialogs.files.push_back(path);
         QCOMPARE(r.form.btPrint->text(), QStringLiteral("Nyomtatás…"));
@@ -631,8 +642,10 @@ private slots:
         if (!printed)
             return;
         const QString text = pdfText(path);
-        for (const char* line : {"GSM-Sentrova programozási lap", "Programverzió +GSM-SENTROVA V3\\.05",
-                                 "Adatverzió +2", "Ügyfél azonosító +1A2F", "12\\. Zóna +Pánikgomb"})
+        const char* programVersion = fileOpened ? "Programverzió +–" : "Programverzió +GSM-SENTROVA V3\\.05";
+        const char* dataVersion = fileOpened ? "Adatverzió +–" : "Adatverzió +2";
+        for (const char* line : {"GSM-Sentrova programozási lap", programVersion, dataVersion,
+                                 "Ügyfél azonosító +1A2F", "12\\. Zóna +Pánikgomb"})
             QVERIFY2(QRegularExpression(QString::fromUtf8(line)).match(text).hasMatch(), qPrintable(text));
         QCOMPARE(r.colours(), kAllGreen);
     }
