@@ -194,7 +194,10 @@ void TFormRF::RFTimerTimer()
     }
     if (pauseTicks > kHeld)
         --pauseTicks;
-    if (pauseTicks == kPolling)
+    // The pause counts down as usual, but no poll goes out while another
+    // window's transaction waits for its answer (the window's own teach and
+    // delete hold polling by their pause).
+    if (pauseTicks == kPolling && !m_link.transactionRunning())
         m_link.SendCommand(command::kRadioPoll);
 }
 

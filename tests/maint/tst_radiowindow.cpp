@@ -299,6 +299,22 @@ private slots:
         QCOMPARE(f.m.sim.receivedLines(), QByteArrayList());
     }
 
+    // Another window's transaction holds the link: no poll goes out until
+    // it ends.
+    void noPollWhileAnotherTransactionRuns()
+    {
+        RadioFixture f;
+        QVERIFY(f.m.connect());
+        auto transaction = f.m.link.beginTransaction();
+        f.form.RFTimer->start();
+        QTRY_VERIFY(f.pauses.size() >= 3);
+        QCOMPARE(f.m.sim.receivedLines(), QByteArrayList());
+        transaction.reset();
+        QTRY_VERIFY(!f.m.sim.receivedLines().isEmpty());
+        f.form.RFTimer->stop();
+        QCOMPARE(f.m.sim.receivedLines().first(), kRPWF);
+    }
+
     void refusedOverModemCall_data()
     {
         QTest::addColumn<QString>("button");
