@@ -208,6 +208,13 @@ void TFormRF::pausePolling(int ticks)
     pumpWhile([this] { return pauseTicks > kHeld && RFTimer->isActive(); });
 }
 
+void TFormRF::setOperationButtonsEnabled(bool enabled)
+{
+    for (RadioSlotPanel* panel : slotPanels)
+        panel->teach->setEnabled(enabled);
+    btRFDeleteAll->setEnabled(enabled);
+}
+
 bool TFormRF::refusedToStart()
 {
     // Refused before the question: a Yes could not be kept.
@@ -230,10 +237,12 @@ void TFormRF::btTeachA1Click(int tag)
     const auto transaction = takeLink();
     if (!transaction)
         return;
+    setOperationButtonsEnabled(false);
     pausePolling(kTeachPause);
     m_link.SendCommand(std::uint8_t(command::kTeachRadioFirst - 1 + tag));
     pausePolling(kTeachPause);
     pauseTicks = kPolling;
+    setOperationButtonsEnabled(true);
 }
 
 void TFormRF::btRFDeleteAllClick()
@@ -244,10 +253,12 @@ void TFormRF::btRFDeleteAllClick()
     const auto transaction = takeLink();
     if (!transaction)
         return;
+    setOperationButtonsEnabled(false);
     pausePolling(kDeletePause);
     m_link.SendCommand(command::kRadioDeleteAll);
     pausePolling(kDeletePause);
     pauseTicks = kPolling;
+    setOperationButtonsEnabled(true);
 }
 
 void TFormRF::btCloseClick()

@@ -71,6 +71,9 @@ private:
     void showReport(const maint::RadioReport& report);
     // Sets `pauseTicks` and pumps until the ticks have brought it down to 1.
     void pausePolling(int ticks);
+    // The 36 teach buttons and deleting all, off while a teach or delete
+    // holds the link.
+    void setOperationButtonsEnabled(bool enabled);
     // True, after saying why, when the port is closed or another transaction
     // holds the link; asked before any question.
     bool refusedToStart();
