@@ -151,17 +151,16 @@ QLayout* TFormRF::buildBottomRow()
     return row;
 }
 
-bool TFormRF::openModal()
+void TFormRF::openModal()
 {
     // Closed during a teach's pause, the window's loop still runs until the
     // pause ends: its polling and pause are that loop's.
     if (modalLoopRunning(*this))
-        return false;
+        return;
     pauseTicks = kPolling;
     RFTimer->start();
     execModal(*this);
     RFTimer->stop();
-    return true;
 }
 
 void TFormRF::DecodeRadioReport(const QByteArray& line)

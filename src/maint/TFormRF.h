@@ -33,9 +33,9 @@ public:
     ~TFormRF() override;
 
     // Shows the window modally; polls the radio devices while it is open.
-    // False, and nothing done, while an earlier opening has not yet returned
-    // (the window was closed during a teach's pause).
-    bool openModal();
+    // Nothing is done while an earlier opening has not yet returned (the
+    // window was closed during a teach's pause).
+    void openModal();
 
     // The decoder the dispatcher calls with each "AT_<" line.
     void DecodeRadioReport(const QByteArray& line);

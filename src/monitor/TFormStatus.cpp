@@ -60,17 +60,16 @@ void TFormStatus::plugReceivers()
     receivers.moduleMessage = [this](const QByteArray& line) { ShowModuleMessage(line); };
 }
 
-bool TFormStatus::openModal()
+void TFormStatus::openModal()
 {
     // Closed during a quiet spell or a download, the window's loop still runs
     // until that ends: the polling and its hold are that loop's.
     if (modalLoopRunning(*this))
-        return false;
+        return;
     StatusTimer->start();
     m_poll.resume();
     execModal(*this);
     StatusTimer->stop();
-    return true;
 }
 
 void TFormStatus::stopPolling()
