@@ -220,20 +220,12 @@ bool TFormRF::refusedToStart()
     return ::refusedToStart(m_link);
 }
 
-std::optional<Transaction> TFormRF::takeLink()
-{
-    // The link may have been taken while the question was open.
-    std::optional<Transaction> transaction = m_link.beginTransaction();
-    if (!transaction)
-        prompter().message(text::otherTransactionRunning);
-    return transaction;
-}
-
 void TFormRF::btTeachA1Click(int tag)
 {
     if (refusedToStart() || !prompter().confirm(text::radioTeachQuestion))
         return;
-    const auto transaction = takeLink();
+    // The link may have been taken while the question was open.
+    const auto transaction = takeLinkOrSayBusy(m_link);
     if (!transaction)
         return;
     setOperationButtonsEnabled(false);
@@ -249,7 +241,7 @@ void TFormRF::btRFDeleteAllClick()
     if (refusedToStart() || !prompter().confirm(text::radioDeleteQuestion)
         || !prompter().confirm(text::radioDeleteConfirmation))
         return;
-    const auto transaction = takeLink();
+    const auto transaction = takeLinkOrSayBusy(m_link);
     if (!transaction)
         return;
     setOperationButtonsEnabled(false);

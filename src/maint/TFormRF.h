@@ -8,7 +8,6 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 
 class QGroupBox;
 class QLabel;
@@ -77,8 +76,6 @@ private:
     // True, after saying why, when the port is closed or another transaction
     // holds the link; asked before any question.
     bool refusedToStart();
-    // The link for a teach or delete, or nothing after saying it is taken.
-    std::optional<Transaction> takeLink();
 
     DeviceLink& m_link;
 };

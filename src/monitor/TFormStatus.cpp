@@ -194,21 +194,15 @@ void TFormStatus::setHoldingButtonsEnabled(bool enabled)
 void TFormStatus::btSotpAllAlarmClick()
 {
     // Refused before the question: a Yes could not be kept.
-    if (m_link.transactionRunning()) {
-        prompter().message(text::otherTransactionRunning);
-        return;
-    }
-    if (!prompter().confirm(text::alarmStopQuestion))
+    if (refusedWhileBusy(m_link) || !prompter().confirm(text::alarmStopQuestion))
         return;
     if (!m_link.isOpen()) {
         prompter().message(text::noSerialLink);
         return;
     }
-    const auto transaction = m_link.beginTransaction();
-    if (!transaction) {
-        prompter().message(text::otherTransactionRunning);
+    const auto transaction = takeLinkOrSayBusy(m_link);
+    if (!transaction)
         return;
-    }
     setHoldingButtonsEnabled(false);
     StatusBar1->showMessage(text::alarmsStopping);
     // Polling stays held from the first quiet spell until the verdict has
@@ -248,9 +242,7 @@ void TFormStatus::sendPartitionCommand(std::uint8_t index)
 {
     // The module's answer (a refusal of the code) would be taken for the
     // verdict of a transaction waiting meanwhile.
-    if (m_link.transactionRunning()) {
-        prompter().message(text::otherTransactionRunning);
+    if (refusedWhileBusy(m_link))
         return;
-    }
     m_link.SendCommand(index);
 }
