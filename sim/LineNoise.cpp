@@ -18,8 +18,7 @@ bool printable(char c)
 } // namespace
 
 LineNoise::LineNoise(double rate, std::uint32_t seed)
-    : m_rate(std::clamp(rate, 0.0, kHighestRate))
-    , m_threshold(std::uint64_t(m_rate * double(kDraws)))
+    : m_threshold(std::uint64_t(std::clamp(rate, 0.0, kHighestRate) * double(kDraws)))
     , m_random(seed)
 {
 }

@@ -22,7 +22,6 @@ public:
     // The bytes as they come out at the far end.
     QByteArray pass(QByteArrayView bytes);
 
-    double rate() const { return m_rate; }
     // Bytes handed to the line so far, and those of them damaged in any of
     // the three ways.
     qint64 crossed() const { return m_crossed; }
@@ -37,7 +36,6 @@ private:
     Damage damage();
     char replacement(char original);
 
-    double m_rate;
     // The draw below which a byte is damaged, of the 2^32 a draw can be.
     std::uint64_t m_threshold;
     std::mt19937 m_random;

@@ -61,7 +61,6 @@ public:
 
     // The noise on the line, when there is any: the seed in use and each
     // direction's damage so far.
-    bool noisy() const { return m_noiseToModule.has_value(); }
     std::uint32_t noiseSeed() const { return m_noiseSeed; }
     const LineNoise* noiseToModule() const { return m_noiseToModule ? &*m_noiseToModule : nullptr; }
     const LineNoise* noiseToProgram() const { return m_noiseToProgram ? &*m_noiseToProgram : nullptr; }

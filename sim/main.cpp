@@ -67,7 +67,7 @@ int main(int argc, char* argv[])
 
     // The simulator removes its link when it goes, after the event loop ends.
     const int status = QCoreApplication::exec();
-    if (simulator.noisy()) {
+    if (simulator.noiseToModule() != nullptr) {
         const LineNoise& toModule = *simulator.noiseToModule();
         const LineNoise& toProgram = *simulator.noiseToProgram();
         out << "noise (seed " << simulator.noiseSeed() << "): damaged " << toModule.damaged() << " of "

@@ -2,6 +2,7 @@
 
 #include "link/DeviceLink.h"
 #include "link/LinkTexts.h"
+#include "ui/LinkRefusal.h"
 #include "ui/Prompter.h"
 
 #include <QPushButton>
@@ -47,10 +48,7 @@ void TFormClock::buildControls()
 
 bool TFormClock::refusedToStart()
 {
-    if (m_link.isOpen() && !m_link.transactionRunning())
-        return false;
-    reportOutcome(m_link.isOpen() ? maint::ClockOutcome::Busy : maint::ClockOutcome::NoLink);
-    return true;
+    return ::refusedToStart(m_link, [this](const QString& text) { showStatus(text); });
 }
 
 void TFormClock::setButtonsEnabled(bool enabled)

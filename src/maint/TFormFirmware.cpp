@@ -138,9 +138,11 @@ void TFormFirmware::btCloseClick()
 
 void TFormFirmware::setRunning(bool running)
 {
-    // The check button is enabled whenever nothing runs.
-    for (QPushButton* button : {btLoad, btStart, btCRC_Restart})
-        button->setEnabled(!running);
+    // The check button is enabled whenever nothing runs; the start button
+    // only when there are frames to send as well.
+    btLoad->setEnabled(!running);
+    btCRC_Restart->setEnabled(!running);
+    btStart->setEnabled(!running && m_image.frameCount() > 0);
 }
 
 void TFormFirmware::showStatus(const QString& text)

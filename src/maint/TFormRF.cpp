@@ -151,17 +151,16 @@ QLayout* TFormRF::buildBottomRow()
     return row;
 }
 
-bool TFormRF::openModal()
+void TFormRF::openModal()
 {
     // Closed during a teach's pause, the window's loop still runs until the
     // pause ends: its polling and pause are that loop's.
     if (modalLoopRunning(*this))
-        return false;
+        return;
     pauseTicks = kPolling;
     RFTimer->start();
     execModal(*this);
     RFTimer->stop();
-    return true;
 }
 
 void TFormRF::DecodeRadioReport(const QByteArray& line)
@@ -194,7 +193,10 @@ void TFormRF::RFTimerTimer()
     }
     if (pauseTicks > kHeld)
         --pauseTicks;
-    if (pauseTicks == kPolling)
+    // The pause counts down as usual, but no poll goes out while another
+    // window's transaction waits for its answer (the window's own teach and
+    // delete hold polling by their pause).
+    if (pauseTicks == kPolling && !m_link.transactionRunning())
         m_link.SendCommand(command::kRadioPoll);
 }
 
@@ -205,32 +207,33 @@ void TFormRF::pausePolling(int ticks)
     pumpWhile([this] { return pauseTicks > kHeld && RFTimer->isActive(); });
 }
 
+void TFormRF::setOperationButtonsEnabled(bool enabled)
+{
+    for (RadioSlotPanel* panel : slotPanels)
+        panel->teach->setEnabled(enabled);
+    btRFDeleteAll->setEnabled(enabled);
+}
+
 bool TFormRF::refusedToStart()
 {
     // Refused before the question: a Yes could not be kept.
     return ::refusedToStart(m_link);
 }
 
-std::optional<Transaction> TFormRF::takeLink()
-{
-    // The link may have been taken while the question was open.
-    std::optional<Transaction> transaction = m_link.beginTransaction();
-    if (!transaction)
-        prompter().message(text::otherTransactionRunning);
-    return transaction;
-}
-
 void TFormRF::btTeachA1Click(int tag)
 {
     if (refusedToStart() || !prompter().confirm(text::radioTeachQuestion))
         return;
-    const auto transaction = takeLink();
+    // The link may have been taken while the question was open.
+    const auto transaction = takeLinkOrSayBusy(m_link);
     if (!transaction)
         return;
+    setOperationButtonsEnabled(false);
     pausePolling(kTeachPause);
     m_link.SendCommand(std::uint8_t(command::kTeachRadioFirst - 1 + tag));
     pausePolling(kTeachPause);
     pauseTicks = kPolling;
+    setOperationButtonsEnabled(true);
 }
 
 void TFormRF::btRFDeleteAllClick()
@@ -238,13 +241,15 @@ void TFormRF::btRFDeleteAllClick()
     if (refusedToStart() || !prompter().confirm(text::radioDeleteQuestion)
         || !prompter().confirm(text::radioDeleteConfirmation))
         return;
-    const auto transaction = takeLink();
+    const auto transaction = takeLinkOrSayBusy(m_link);
     if (!transaction)
         return;
+    setOperationButtonsEnabled(false);
     pausePolling(kDeletePause);
     m_link.SendCommand(command::kRadioDeleteAll);
     pausePolling(kDeletePause);
     pauseTicks = kPolling;
+    setOperationButtonsEnabled(true);
 }
 
 void TFormRF::btCloseClick()

@@ -8,7 +8,6 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 
 class QGroupBox;
 class QLabel;
@@ -33,9 +32,9 @@ public:
     ~TFormRF() override;
 
     // Shows the window modally; polls the radio devices while it is open.
-    // False, and nothing done, while an earlier opening has not yet returned
-    // (the window was closed during a teach's pause).
-    bool openModal();
+    // Nothing is done while an earlier opening has not yet returned (the
+    // window was closed during a teach's pause).
+    void openModal();
 
     // The decoder the dispatcher calls with each "AT_<" line.
     void DecodeRadioReport(const QByteArray& line);
@@ -71,11 +70,12 @@ private:
     void showReport(const maint::RadioReport& report);
     // Sets `pauseTicks` and pumps until the ticks have brought it down to 1.
     void pausePolling(int ticks);
+    // The 36 teach buttons and deleting all, off while a teach or delete
+    // holds the link.
+    void setOperationButtonsEnabled(bool enabled);
     // True, after saying why, when the port is closed or another transaction
     // holds the link; asked before any question.
     bool refusedToStart();
-    // The link for a teach or delete, or nothing after saying it is taken.
-    std::optional<Transaction> takeLink();
 
     DeviceLink& m_link;
 };

@@ -368,22 +368,16 @@ void TForm1::btSotpAllAlarmClick()
     // Refused before the question (a Yes could not be kept), and in a box:
     // a status line would be overwritten before the installer could take it
     // for anything but a stop.
-    if (m_link.transactionRunning()) {
-        prompter().message(text::otherTransactionRunning);
-        return;
-    }
-    if (!prompter().confirm(text::alarmStopQuestion))
+    if (refusedWhileBusy(m_link) || !prompter().confirm(text::alarmStopQuestion))
         return;
     if (!m_link.isOpen()) {
         prompter().message(text::noSerialLink);
         return;
     }
     // The link may have been taken while the question was open.
-    auto transaction = m_link.beginTransaction();
-    if (!transaction) {
-        prompter().message(text::otherTransactionRunning);
+    const auto transaction = takeLinkOrSayBusy(m_link);
+    if (!transaction)
         return;
-    }
     btSotpAllAlarm->setEnabled(false);
     showStatus(text::alarmsStopping);
     // The transaction keeps the periodic code check quiet: its "PWDOK" would

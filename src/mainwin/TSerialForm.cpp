@@ -118,9 +118,7 @@ void TSerialForm::btATClick()
 {
     // A closed port sends nothing and says nothing; an "AT" between another
     // window's request and its answer would make the module answer it there.
-    if (!m_link.isOpen())
-        return;
-    if (refusedToStart(m_link))
+    if (!m_link.isOpen() || refusedWhileBusy(m_link))
         return;
     m_link.serial().SendLineLogged(wire::kAttention);
 }

@@ -21,6 +21,8 @@ inline constexpr int kWhoColumn = 3;
 inline constexpr int kFirstTargetColumn = 4;
 inline constexpr int kStatusColumn = kFirstTargetColumn + kReportTargetCount;
 static_assert(kStatusColumn == kEventGridColumns - 1);
+// The status column's width in both grids, wide enough for its title.
+inline constexpr int kStatusColumnWidth = 46;
 
 using EventGridTexts = std::array<QString, kEventGridColumns>;
 

@@ -29,7 +29,8 @@ EventGrid::Columns eventListColumns()
 {
     constexpr std::array<int, monitor::kEventGridColumns> kWidths = {
         54, 114, 157, 167, kTargetColumnWidth, kTargetColumnWidth, kTargetColumnWidth, kTargetColumnWidth,
-        kTargetColumnWidth, kTargetColumnWidth, kTargetColumnWidth, kTargetColumnWidth, 32, 46,
+        kTargetColumnWidth, kTargetColumnWidth, kTargetColumnWidth, kTargetColumnWidth, 32,
+        monitor::kStatusColumnWidth,
     };
     EventGrid::Columns columns;
     for (std::size_t c = 0; c < columns.size(); ++c)

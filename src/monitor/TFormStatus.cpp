@@ -60,17 +60,16 @@ void TFormStatus::plugReceivers()
     receivers.moduleMessage = [this](const QByteArray& line) { ShowModuleMessage(line); };
 }
 
-bool TFormStatus::openModal()
+void TFormStatus::openModal()
 {
     // Closed during a quiet spell or a download, the window's loop still runs
     // until that ends: the polling and its hold are that loop's.
     if (modalLoopRunning(*this))
-        return false;
+        return;
     StatusTimer->start();
     m_poll.resume();
     execModal(*this);
     StatusTimer->stop();
-    return true;
 }
 
 void TFormStatus::stopPolling()
@@ -195,21 +194,15 @@ void TFormStatus::setHoldingButtonsEnabled(bool enabled)
 void TFormStatus::btSotpAllAlarmClick()
 {
     // Refused before the question: a Yes could not be kept.
-    if (m_link.transactionRunning()) {
-        prompter().message(text::otherTransactionRunning);
-        return;
-    }
-    if (!prompter().confirm(text::alarmStopQuestion))
+    if (refusedWhileBusy(m_link) || !prompter().confirm(text::alarmStopQuestion))
         return;
     if (!m_link.isOpen()) {
         prompter().message(text::noSerialLink);
         return;
     }
-    const auto transaction = m_link.beginTransaction();
-    if (!transaction) {
-        prompter().message(text::otherTransactionRunning);
+    const auto transaction = takeLinkOrSayBusy(m_link);
+    if (!transaction)
         return;
-    }
     setHoldingButtonsEnabled(false);
     StatusBar1->showMessage(text::alarmsStopping);
     // Polling stays held from the first quiet spell until the verdict has
@@ -249,9 +242,7 @@ void TFormStatus::sendPartitionCommand(std::uint8_t index)
 {
     // The module's answer (a refusal of the code) would be taken for the
     // verdict of a transaction waiting meanwhile.
-    if (m_link.transactionRunning()) {
-        prompter().message(text::otherTransactionRunning);
+    if (refusedWhileBusy(m_link))
         return;
-    }
     m_link.SendCommand(index);
 }

@@ -37,10 +37,10 @@ public:
     explicit TFormStatus(DeviceLink& link, TFormEventlistShort& eventList, QWidget* parent = nullptr);
     ~TFormStatus() override;
 
-    // Shows the window modally; polls the module while it is open. False,
-    // and nothing done, while an earlier opening has not yet returned (the
-    // window was closed during one of its waits).
-    bool openModal();
+    // Shows the window modally; polls the module while it is open. Nothing
+    // is done while an earlier opening has not yet returned (the window was
+    // closed during one of its waits).
+    void openModal();
     // Ends polling (the radio window takes the line).
     void stopPolling();
 

@@ -73,7 +73,7 @@ EventGrid::Columns lastEventColumns()
         target(u"T1"), target(u"T2"), target(u"T3"), target(u"T4"),
         target(u"S1"), target(u"S2"), target(u"S3"), target(u"S4"),
         target(u"K."),
-        {QStringLiteral("Státusz"), 46}, // as wide as in the event list, so that its title fits
+        {QStringLiteral("Státusz"), monitor::kStatusColumnWidth},
     }};
 }
 

@@ -154,6 +154,16 @@ private slots:
         QVERIFY(f.form.btStart->isEnabled());
     }
 
+    // A check run before any file was loaded leaves nothing to start.
+    void checkWithoutAFileLeavesStartDisabled()
+    {
+        FirmwareFixture f;
+        QVERIFY(f.connected);
+        QTest::mouseClick(f.form.btCRC_Restart, Qt::LeftButton);
+        QVERIFY(f.form.btLoad->isEnabled() && f.form.btCRC_Restart->isEnabled());
+        QVERIFY(!f.form.btStart->isEnabled());
+    }
+
     void transferCheckAndRestart()
     {
         FirmwareFixture f;

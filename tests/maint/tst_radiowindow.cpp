@@ -57,6 +57,10 @@ struct RadioFixture
         QObject::connect(form.RFTimer, &QTimer::timeout, &form, [this] {
             pauses << form.pauseTicks;
             messagesAtTick << prompter.messages.size();
+            int enabled = form.btRFDeleteAll->isEnabled() ? 1 : 0;
+            for (const RadioSlotPanel* panel : form.slotPanels)
+                enabled += panel->teach->isEnabled() ? 1 : 0;
+            operationButtonsEnabled << enabled;
         });
     }
 
@@ -65,6 +69,8 @@ struct RadioFixture
     TFormRF form{m.link};
     QList<int> pauses;
     QList<qsizetype> messagesAtTick;
+    // The teach and delete-all buttons enabled at each tick.
+    QList<int> operationButtonsEnabled;
 
     RadioSlotPanel* panel(const QString& name) const { return form.findChild<RadioSlotPanel*>(name); }
     QPushButton* button(const QString& name) const { return form.findChild<QPushButton*>(name); }
@@ -218,6 +224,9 @@ private slots:
         // tick, then polling again.
         QCOMPARE(f.pauses.mid(0, 4), (QList<int>{0, 0, 1, 1}));
         QCOMPARE(f.pauses.mid(4), QList<int>(f.pauses.size() - 4, 0));
+        // All 37 off for the pause, on again after it.
+        QCOMPARE(f.operationButtonsEnabled.mid(0, 4), (QList<int>{37, 37, 0, 0}));
+        QCOMPARE(f.operationButtonsEnabled.mid(4), QList<int>(f.pauses.size() - 4, 37));
         QTRY_COMPARE(f.m.sim.receivedLines(),
                      repeated(kRPWF, 2) + QByteArrayList{line} + repeated(kRPWF, f.pauses.size() - 4));
         QVERIFY(!f.m.link.transactionRunning());
@@ -242,6 +251,8 @@ private slots:
         // Two silent ticks before DLRF and two after.
         QCOMPARE(f.pauses.mid(0, 6), (QList<int>{0, 0, 2, 1, 2, 1}));
         QCOMPARE(f.pauses.mid(6), QList<int>(f.pauses.size() - 6, 0));
+        QCOMPARE(f.operationButtonsEnabled.mid(0, 6), (QList<int>{37, 37, 0, 0, 0, 0}));
+        QCOMPARE(f.operationButtonsEnabled.mid(6), QList<int>(f.pauses.size() - 6, 37));
         QTRY_COMPARE(f.m.sim.receivedLines(), repeated(kRPWF, 2) + QByteArrayList{"DLRFEDCB00"}
                                                   + repeated(kRPWF, f.pauses.size() - 6));
     }
@@ -297,6 +308,22 @@ private slots:
         QCOMPARE(f.form.pauseTicks, 0);
         QTest::qWait(ticks::toMs(ticks::kPollPeriod));
         QCOMPARE(f.m.sim.receivedLines(), QByteArrayList());
+    }
+
+    // Another window's transaction holds the link: no poll goes out until
+    // it ends.
+    void noPollWhileAnotherTransactionRuns()
+    {
+        RadioFixture f;
+        QVERIFY(f.m.connect());
+        auto transaction = f.m.link.beginTransaction();
+        f.form.RFTimer->start();
+        QTRY_VERIFY(f.pauses.size() >= 3);
+        QCOMPARE(f.m.sim.receivedLines(), QByteArrayList());
+        transaction.reset();
+        QTRY_VERIFY(!f.m.sim.receivedLines().isEmpty());
+        f.form.RFTimer->stop();
+        QCOMPARE(f.m.sim.receivedLines().first(), kRPWF);
     }
 
     void refusedOverModemCall_data()
