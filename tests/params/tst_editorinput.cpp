@@ -23,7 +23,6 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QMenu>
-#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -127,8 +126,8 @@ void clickCell(DigitGrid* grid, int column)
 }
 
 // Keys for a digit grid or a text box: "paste:TEXT" (Ctrl+V),
-// "shift-insert:TEXT", "menu:TEXT" (the context menu's paste), "drop:TEXT"
-// (dragged in from elsewhere), "keys:TEXT" (typed, "\b" the backspace key).
+// "shift-insert:TEXT", "menu:TEXT" (the context menu's paste), "keys:TEXT"
+// (typed, "\b" the backspace key).
 void perform(QWidget* control, const QString& action)
 {
     const QString verb = action.section(u':', 0, 0);
@@ -140,13 +139,6 @@ void perform(QWidget* control, const QString& action)
             else
                 QTest::sendKeyEvent(QTest::Click, control, Qt::Key_unknown, QString(c), Qt::NoModifier);
         }
-        return;
-    }
-    if (verb == QLatin1String("drop")) {
-        QMimeData dragged;
-        dragged.setText(text);
-        QDropEvent drop(QPointF(4, 4), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(control, &drop);
         return;
     }
     QApplication::clipboard()->setText(text);
@@ -462,7 +454,6 @@ private slots:
         QTest::newRow("SMS text of two lines") << sms << "" << false << "paste:Tűz\nPince" << "" << kNotAllowed;
         QTest::newRow("SMS text with a character the module lacks")
             << sms << "" << false << "paste:Tűz ✓" << "" << kNotAllowed;
-        QTest::newRow("user name dropped") << user << "" << false << "drop:Nagy Ferenc" << "" << "";
         QTest::newRow("code pasted, 7 digits") << "2.Felhasználó – Azonosító kódja" << "" << false
                                                << "paste:1234567" << "" << kTooLong;
         const QString time = QStringLiteral("Tesztjelentés időpontja (óó:pp)");

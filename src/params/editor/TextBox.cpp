@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QDropEvent>
 #include <QKeyEvent>
 #include <QMenu>
 
@@ -51,11 +50,6 @@ TextBox::TextBox(int maxLength, QWidget* parent)
 {
     setMaxLength(maxLength);
     setAcceptDrops(false);
-}
-
-void TextBox::dropEvent(QDropEvent* event)
-{
-    event->ignore();
 }
 
 void TextBox::pasteChecked(QClipboard::Mode mode)

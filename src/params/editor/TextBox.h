@@ -27,7 +27,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
 
 private:
     // Why `pasted` may not be pasted, or nothing.
